@@ -1,0 +1,36 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps release run test test-release test-sanitize bench format clean
+
+deps:
+	@deps/install.sh
+
+release: deps
+	@cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)/release -j$(JOBS)
+
+run: release
+	$(BUILD)/release/game/quorvane
+
+test: test-release test-sanitize
+
+test-release: release
+	cd $(BUILD)/release && ctest --output-on-failure -j$(JOBS)
+
+test-sanitize: deps
+	@cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)/sanitize -j$(JOBS)
+	cd $(BUILD)/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+bench: release
+	$(BUILD)/release/bench/quorvane_bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)
