@@ -1,0 +1,99 @@
+#include "core/Espera.h"
+
+#include "core/Figuras.h"
+#include "core/Globais.h"
+#include "platform/Application.h"
+
+#include <cmath>
+#include <ctime>
+
+std::uint32_t TempoAtual = 0;
+
+namespace {
+
+// A 64-bit generator; a draw takes its top 24 bits, exact in single precision.
+std::uint64_t estado = 0x853C49E6748FEA9BULL;
+
+std::uint64_t Mistura(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+float Rnd() {
+    estado = Mistura(estado);
+    return static_cast<float>(estado >> 40) / 16777216.0f;
+}
+
+std::uint64_t SegundosDoDia() {
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&agora, &local);
+    return static_cast<std::uint64_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+}
+
+} // namespace
+
+void Randomize() {
+    estado ^= Mistura(SegundosDoDia());
+}
+
+void Espera(int ms) {
+    TempoAtual = ui::GetTickCount();
+    const std::uint32_t inicio = TempoAtual;
+    if (ms <= 0) {
+        return;
+    }
+    const auto alvo = static_cast<std::uint32_t>(ms);
+    for (;;) {
+        TempoAtual = ui::GetTickCount();
+        ui::DoEvents();
+        const std::uint32_t passado = TempoAtual - inicio;
+        if (passado >= alvo) {
+            return;
+        }
+        // Sleep until the next event, timer or the end of the wait rather than spinning.
+        ui::App().Idle(alvo - passado);
+    }
+}
+
+void PiscaControle(ui::Control& ctl, int vezes, int ms) {
+    ctl.Enabled(false);
+    const bool visivel = ctl.Visible();
+    for (int i = 1; i <= vezes; ++i) {
+        ctl.Visible(!ctl.Visible());
+        Espera(ms);
+    }
+    ctl.Visible(visivel);
+    ctl.Enabled(true);
+}
+
+std::int16_t Aleatorio(int menor, int maior) {
+    Randomize();
+    const float r = Rnd();
+    const float valor = static_cast<float>(menor) + static_cast<float>(maior - menor) * r;
+    return static_cast<std::int16_t>(std::nearbyint(valor));
+}
+
+void Embaralha(int quantidade, int menor, int maior) {
+    CursorTela(ui::vbHourglass);
+    Randomize();
+    Sorteados.assign(static_cast<std::size_t>(std::max(quantidade, 0)) + 1, 0);
+    for (int i = 0; i < quantidade; ++i) {
+        do {
+            Sorteados[static_cast<std::size_t>(i)] = Aleatorio(menor, maior);
+            ui::DoEvents();
+        } while (!NumeroInedito(Sorteados[static_cast<std::size_t>(i)], i));
+    }
+    CursorTela(ui::vbCustom);
+}
+
+bool NumeroInedito(int valor, int k) {
+    for (int i = 0; i < k; ++i) {
+        if (Sorteados[static_cast<std::size_t>(i)] == valor) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+// Waits that keep the screens responsive, the blink of a clicked button, and random numbers.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <cstdint>
+
+// The last tick sample taken by a wait.
+extern std::uint32_t TempoAtual;
+
+void Espera(int ms);
+void PiscaControle(ui::Control& ctl, int vezes, int ms);
+
+// Folds the time of day into the generator without restarting its sequence.
+void Randomize();
+std::int16_t Aleatorio(int menor, int maior);
+void Embaralha(int quantidade, int menor, int maior);
+bool NumeroInedito(int valor, int k);

@@ -1,0 +1,21 @@
+// Picture loading with the abort / retry / ignore dialog, the hover test and the pointer.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class TelaBase;
+
+// The player's last answer to the picture-error dialog.
+extern std::int16_t Resposta;
+
+void CarregaFigura(ui::Image& ctl, const std::string& nome,
+                   const std::optional<std::string>& origem = std::nullopt);
+void CarregaFigura(ui::PictureBox& ctl, const std::string& nome,
+                   const std::optional<std::string>& origem = std::nullopt);
+void CarregaFundo(TelaBase& frm, const std::string& nome);
+void AcendeSobMouse(int x, int y, ui::Control& ctl);
+void CursorTela(int ponteiro);

@@ -1,0 +1,5 @@
+// The program's entry procedure and the opening of the status screen between questions.
+#pragma once
+
+void Main();
+void MostraStatus();

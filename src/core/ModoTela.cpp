@@ -1,0 +1,97 @@
+#include "core/ModoTela.h"
+
+#include "core/Figuras.h"
+#include "core/Globais.h"
+#include "core/TelaBase.h"
+#include "platform/Application.h"
+
+#include <cmath>
+
+namespace {
+
+int Arredonda(float v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// A window that would show less than 8 pixels of itself is centred on the screen instead,
+// so that the player can always reach it.
+void TrazParaTela() {
+    const int margem = 8 * TwipsX;
+    const int largura = LarguraPalco * TwipsX;
+    const int altura = AlturaPalco * TwipsY;
+    const int telaL = ui::App().ScreenWidthTwips();
+    const int telaA = ui::App().ScreenHeightTwips();
+    const bool foraH = JanelaEsquerda + largura < margem || JanelaEsquerda > telaL - margem;
+    const bool foraV = JanelaTopo + altura < margem || JanelaTopo > telaA - margem;
+    if (foraH || foraV) {
+        JanelaEsquerda = (telaL - largura) / 2 / TwipsX * TwipsX;
+        JanelaTopo = (telaA - altura) / 2 / TwipsY * TwipsY;
+    }
+}
+
+void AjustaJanela(TelaBase& frm) {
+    frm.BackColor(0);
+    frm.WindowState(ui::vbNormal);
+    TrazParaTela();
+    frm.Move(JanelaEsquerda, JanelaTopo, LarguraPalco * TwipsX, AlturaPalco * TwipsY);
+    frm.Picture_Center.Move(0, 0, 640, 480);
+    JanelaEsquerda = frm.Left();
+    JanelaTopo = frm.Top();
+}
+
+void AjustaTelaCheia(TelaBase& frm) {
+    const int largura = ui::App().ScreenWidthTwips();
+    const int altura = ui::App().ScreenHeightTwips();
+    frm.BackColor(0);
+    frm.Move(0, 0, largura, altura);
+    frm.WindowState(ui::vbMaximized);
+    const float esquerda = (static_cast<float>(largura) / TwipsX - 640) / 2;
+    const float topo = (static_cast<float>(altura) / TwipsY - 480) / 2;
+    frm.Picture_Center.Move(esquerda, topo, 640, 480);
+}
+
+} // namespace
+
+void AjustaTela(TelaBase& frm) {
+    CursorTela(ui::vbCustom);
+    if (ModoTela == 1) {
+        AjustaJanela(frm);
+    } else if (ModoTela == 2) {
+        AjustaTelaCheia(frm);
+    }
+}
+
+void PosicionaForm(TelaBase& frm) {
+    AjustaTela(frm);
+    if (JanelaEsquerda >= -((LarguraPalco - 8) * TwipsX)) {
+        frm.Move(JanelaEsquerda, JanelaTopo);
+    } else {
+        JanelaEsquerda = frm.Left();
+        JanelaTopo = frm.Top();
+    }
+    EntradaTravada = FALSO;
+}
+
+void AlternaModoTela(TelaBase& frm) {
+    if (ModoTela == 1) {
+        ModoTela = 2;
+    } else {
+        ModoTela = 1;
+        JanelaEsquerda = -(TwipsX * LarguraPalco);
+        JanelaTopo = -(TwipsY * AlturaPalco);
+    }
+    AjustaTela(frm);
+}
+
+void ArrastaJanela(TelaBase& frm, float X, float Y) {
+    if (frm.WindowState() != ui::vbNormal) {
+        return;
+    }
+    const float topo = static_cast<float>(frm.Top());
+    const float esquerda = static_cast<float>(frm.Left());
+    const float novoTopo = static_cast<float>(TwipsY) * Y - ArrastoY + topo;
+    const float novaEsquerda = static_cast<float>(TwipsX) * X - ArrastoX + esquerda;
+    frm.Move(Arredonda(novaEsquerda), Arredonda(novoTopo));
+    JanelaEsquerda = frm.Left();
+    JanelaTopo = frm.Top();
+}

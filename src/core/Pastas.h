@@ -1,0 +1,15 @@
+// The program folder, the content root named by "cd.ini", and the folders derived from them.
+#pragma once
+
+#include <functional>
+#include <string>
+
+void DefinePastas();
+std::string LeCdIni();
+bool ExisteSetupLst();
+
+// Where the running program lies; tests point it elsewhere.
+extern std::function<std::string()> PastaDoExecutavel;
+
+// ASCII upper case; other bytes (accented letters in UTF-8) are kept.
+std::string Maiusculas(std::string texto);

@@ -1,0 +1,3 @@
+#include "game/frmStatus.h"
+
+ui::FormRef<frmStatusForm> frmStatus;

@@ -1,0 +1,8 @@
+// The prize-ladder screen between questions.
+#pragma once
+
+#include "core/TelaBase.h"
+
+class frmStatusForm : public TelaBase {};
+
+extern ui::FormRef<frmStatusForm> frmStatus;

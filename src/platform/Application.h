@@ -1,0 +1,122 @@
+// The application: the loaded forms, the event loop with its timers, message boxes, the
+// application-wide pointer and the program's end.
+#pragma once
+
+#include "platform/Backend.h"
+#include "platform/Picture.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+class Control;
+class Timer;
+
+// Thrown by End() to unwind every handler and nested loop back to Run().
+struct ProgramEnd {
+    int status;
+};
+
+constexpr const char* APP_TITLE = "Quorvane";
+
+class Application {
+  public:
+    explicit Application(std::unique_ptr<Backend> backend);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    static Application& Current();
+    static bool Exists();
+    Backend& backend() { return *backend_; }
+
+    std::uint32_t Ticks() { return backend_->Ticks(); }
+
+    // Handles every pending input event, due timer tick and posted event, and draws.
+    void DoEvents();
+    // Sleeps until input arrives, a timer falls due, or `maxMs` has passed.
+    void Idle(std::uint32_t maxMs);
+    // Runs the event loop until End(); returns the exit status. An error that no handler
+    // caught is shown with its number and description and ends with status 1.
+    int Run();
+    // Runs `body` (start-up) and then the loop, with the same error handling as Run().
+    int Run(const std::function<void()>& body);
+    // Ends the program at once, from anywhere.
+    [[noreturn]] void End(int status = 0);
+    bool Ended() const { return ended_; }
+
+    // Queued from any thread; runs on the UI thread inside DoEvents.
+    void Post(std::function<void()> event);
+
+    int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = APP_TITLE);
+
+    // Application-wide pointer: 0 hands the pointer to the controls.
+    int MousePointer() const { return pointer_; }
+    void MousePointer(int code);
+    // The picture of pointer code 99.
+    void CustomPointer(const Picture& icon, int hotX, int hotY);
+
+    int ScreenWidthTwips();
+    int ScreenHeightTwips();
+
+    // Forms, bottom to top.
+    void Register(const std::shared_ptr<Form>& form);
+    void Remove(const Form* form);
+    void BringToTop(const Form* form);
+    Form* TopForm() const;
+    const std::vector<std::shared_ptr<Form>>& Forms() const { return forms_; }
+
+    void AddTimer(Timer* t);
+    void RemoveTimer(Timer* t);
+
+    void Invalidate() { dirty_ = true; }
+
+  private:
+    void Dispatch(const InputEvent& event);
+    void DispatchMouse(const InputEvent& event, Form& form);
+    void FireDueTimers();
+    void RunPosted();
+    void UpdatePointer();
+    void Draw();
+    int ShowUnhandled(const std::exception& e, int number);
+
+    std::unique_ptr<Backend> backend_;
+    std::vector<std::shared_ptr<Form>> forms_;
+    std::vector<Timer*> timers_;
+    std::mutex postedMutex_;
+    std::deque<std::function<void()>> posted_;
+    int pointer_ = 0;
+    Picture customIcon_;
+    int customHotX_ = 0, customHotY_ = 0;
+    // Mouse capture: the control that took the press keeps the pointer until release.
+    std::weak_ptr<Form> captureForm_;
+    Control* capture_ = nullptr;
+    int buttonsHeld_ = 0;
+    float mouseX_ = 0, mouseY_ = 0;
+    int shownPointer_ = -1;
+    const Picture* shownIcon_ = nullptr;
+    bool dirty_ = true;
+    bool ended_ = false;
+    std::uint32_t lastDraw_ = 0;
+};
+
+inline Application& App() {
+    return Application::Current();
+}
+
+// Pending events, as the waits need them.
+inline void DoEvents() {
+    App().DoEvents();
+}
+inline std::uint32_t GetTickCount() {
+    return App().Ticks();
+}
+
+} // namespace ui

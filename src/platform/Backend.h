@@ -1,0 +1,58 @@
+// What the application needs of a window system: a clock, input, drawing, message boxes and
+// pointers. The real program uses SDL; the tests use a headless backend with a virtual clock.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ui {
+
+class Form;
+class Picture;
+
+struct InputEvent {
+    enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyPress, Restored, Quit };
+    Kind kind = Kind::MouseMove;
+    float x = 0, y = 0; // window client pixels
+    int button = 0;     // the button pressed or released; for moves, the buttons held (bits)
+    int shift = 0;      // 1 shift, 2 ctrl, 4 alt
+    int key = 0;        // virtual-key code (KeyDown) or character code (KeyPress)
+};
+
+// Pointer codes as the screens use them.
+enum PointerCode {
+    vbDefault = 0,
+    vbArrow = 1,
+    vbUpArrow = 10,
+    vbHourglass = 11,
+    vbCustom = 99,
+};
+
+// Message-box styles and answers.
+enum MsgBoxStyle { vbOKOnly = 0, vbAbortRetryIgnore = 2, vbExclamation = 48, vbInformation = 64 };
+enum MsgBoxResult { vbOK = 1, vbAbort = 3, vbRetry = 4, vbIgnore = 5 };
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+
+    // Milliseconds since some start, wrapping at 2^32.
+    virtual std::uint32_t Ticks() = 0;
+    virtual bool PollEvent(InputEvent& event) = 0;
+    // Sleeps until input may be pending or the timeout has passed.
+    virtual void WaitEvent(std::uint32_t timeoutMs) = 0;
+    // Wakes a WaitEvent from another thread.
+    virtual void Wake() = 0;
+
+    // Draws the topmost visible form (or a blank window when there is none).
+    virtual void Present(Form* top) = 0;
+    // Blocks until the player answers; no form event is handled meanwhile.
+    virtual int ShowMessage(const std::string& text, int style, const std::string& title) = 0;
+    // code is a PointerCode; icon/hotspot give the picture of code 99 when there is one.
+    virtual void SetPointer(int code, const Picture* icon, int hotX, int hotY) = 0;
+
+    virtual int ScreenWidthPx() = 0;
+    virtual int ScreenHeightPx() = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,60 @@
+// A window system for tests: a virtual clock that moves only when the program waits or the
+// test says so, scripted input, scripted message-box answers and a log.
+#pragma once
+
+#include "platform/Backend.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class HeadlessBackend : public Backend {
+  public:
+    struct Message {
+        std::string text;
+        int style;
+        std::string title;
+        std::uint32_t at;
+    };
+
+    explicit HeadlessBackend(std::uint32_t startTicks = 1000, int screenW = 1024,
+                             int screenH = 768);
+
+    std::uint32_t Ticks() override { return now_; }
+    bool PollEvent(InputEvent& event) override;
+    // Nothing real to wait for: the virtual clock jumps to the timeout unless input waits.
+    void WaitEvent(std::uint32_t timeoutMs) override;
+    void Wake() override {}
+    void Present(Form* top) override;
+    int ShowMessage(const std::string& text, int style, const std::string& title) override;
+    void SetPointer(int code, const Picture* icon, int hotX, int hotY) override;
+    int ScreenWidthPx() override { return screenW_; }
+    int ScreenHeightPx() override { return screenH_; }
+
+    // Test controls.
+    void Advance(std::uint32_t ms) { now_ += ms; }
+    void Push(const InputEvent& event) { input_.push_back(event); }
+    void AnswerNext(int answer) { answers_.push_back(answer); }
+    const std::vector<Message>& Messages() const { return messages_; }
+    int Pointer() const { return pointer_; }
+    const std::vector<int>& PointerHistory() const { return pointerHistory_; }
+    int Frames() const { return frames_; }
+    bool InputPending() const { return !input_.empty(); }
+    // Every wait the program made, to check that none burns the processor.
+    int Waits() const { return waits_; }
+
+  private:
+    std::uint32_t now_;
+    int screenW_, screenH_;
+    std::deque<InputEvent> input_;
+    std::deque<int> answers_;
+    std::vector<Message> messages_;
+    int pointer_ = 0;
+    std::vector<int> pointerHistory_;
+    int frames_ = 0;
+    int waits_ = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,427 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include "platform/Error.h"
+#include "platform/Form.h"
+#include "platform/MessageDialog.h"
+
+#include <SDL_ttf.h>
+
+namespace ui {
+
+namespace {
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+int ButtonBit(Uint8 sdlButton) {
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+        return 1;
+    case SDL_BUTTON_RIGHT:
+        return 2;
+    case SDL_BUTTON_MIDDLE:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int ButtonBits(Uint32 state) {
+    return ((state & SDL_BUTTON_LMASK) ? 1 : 0) | ((state & SDL_BUTTON_RMASK) ? 2 : 0) |
+           ((state & SDL_BUTTON_MMASK) ? 4 : 0);
+}
+
+int ShiftBits(Uint16 mod) {
+    return ((mod & KMOD_SHIFT) ? 1 : 0) | ((mod & KMOD_CTRL) ? 2 : 0) | ((mod & KMOD_ALT) ? 4 : 0);
+}
+
+// Virtual-key codes as the screens test them.
+int VirtualKey(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) {
+        return 'A' + (k - SDLK_a);
+    }
+    if (k >= SDLK_0 && k <= SDLK_9) {
+        return k;
+    }
+    if (k >= SDLK_F1 && k <= SDLK_F12) {
+        return 112 + (k - SDLK_F1);
+    }
+    switch (k) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return 13;
+    case SDLK_BACKSPACE:
+        return 8;
+    case SDLK_TAB:
+        return 9;
+    case SDLK_ESCAPE:
+        return 27;
+    case SDLK_SPACE:
+        return 32;
+    case SDLK_LEFT:
+        return 37;
+    case SDLK_UP:
+        return 38;
+    case SDLK_RIGHT:
+        return 39;
+    case SDLK_DOWN:
+        return 40;
+    case SDLK_DELETE:
+        return 46;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+        return 16;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+        return 17;
+    default:
+        return 0;
+    }
+}
+
+// The character code of typed text, in the 8-bit code page the screens expect.
+int CharacterCode(const char* utf8) {
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8);
+    if (s[0] < 0x80) {
+        return s[0];
+    }
+    if ((s[0] & 0xE0) == 0xC0 && (s[1] & 0xC0) == 0x80) {
+        const int code = ((s[0] & 0x1F) << 6) | (s[1] & 0x3F);
+        return code < 256 ? code : 0;
+    }
+    return 0;
+}
+
+// Keys that also type a control character.
+int ControlCharacter(SDL_Keycode k) {
+    switch (k) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return 13;
+    case SDLK_BACKSPACE:
+        return 8;
+    case SDLK_ESCAPE:
+        return 27;
+    case SDLK_TAB:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+// A 16x16 arrow pointing up, for the highlights.
+SDL_Cursor* CreateUpArrow() {
+    static const char* const art[16] = {
+        "       X        ", "      X.X       ", "     X...X      ", "    X.....X     ",
+        "   X.......X    ", "  X.........X   ", " XXXXX...XXXXX  ", "     X...X      ",
+        "     X...X      ", "     X...X      ", "     X...X      ", "     X...X      ",
+        "     X...X      ", "     X...X      ", "     XXXXX      ", "                "};
+    Uint8 data[32] = {};
+    Uint8 mask[32] = {};
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int byte = y * 2 + x / 8;
+            const Uint8 bit = static_cast<Uint8>(0x80 >> (x % 8));
+            if (art[y][x] == 'X') {
+                data[byte] |= bit;
+                mask[byte] |= bit;
+            } else if (art[y][x] == '.') {
+                mask[byte] |= bit;
+            }
+        }
+    }
+    return SDL_CreateCursor(data, mask, 16, 16, 7, 0);
+}
+
+} // namespace
+
+SdlBackend::SdlBackend() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        throw RuntimeError(ERR_FILE_ACCESS, std::string("Vídeo indisponível: ") + SDL_GetError());
+    }
+    if (TTF_Init() != 0) {
+        throw RuntimeError(ERR_FILE_ACCESS, std::string("Fontes indisponíveis: ") + TTF_GetError());
+    }
+    wakeEvent_ = SDL_RegisterEvents(1);
+    SDL_StartTextInput();
+}
+
+SdlBackend::~SdlBackend() {
+    customCursor_.reset();
+    cursors_.clear();
+    window_.reset();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
+
+SDL_Window* SdlBackend::EnsureWindow() {
+    if (!window_) {
+        window_.reset(SDL_CreateWindow("Quorvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                       640, 480, SDL_WINDOW_BORDERLESS));
+        if (!window_) {
+            throw RuntimeError(ERR_FILE_ACCESS,
+                               std::string("Janela indisponível: ") + SDL_GetError());
+        }
+        SDL_GetWindowPosition(window_.get(), &shownX_, &shownY_);
+        shownW_ = 640;
+        shownH_ = 480;
+        shownState_ = 0;
+    }
+    return window_.get();
+}
+
+int SdlBackend::ScreenWidthPx() {
+    SDL_DisplayMode mode;
+    return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 640;
+}
+
+int SdlBackend::ScreenHeightPx() {
+    SDL_DisplayMode mode;
+    return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 480;
+}
+
+void SdlBackend::PointerInWindow(float& x, float& y) const {
+    int gx = 0;
+    int gy = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    int wx = 0;
+    int wy = 0;
+    SDL_GetWindowPosition(window_.get(), &wx, &wy);
+    x = static_cast<float>(gx - wx);
+    y = static_cast<float>(gy - wy);
+}
+
+bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
+    switch (e.type) {
+    case SDL_QUIT:
+        out.kind = InputEvent::Kind::Quit;
+        return true;
+    case SDL_MOUSEMOTION:
+        out.kind = InputEvent::Kind::MouseMove;
+        // The window may have moved since the event was queued (a drag moves it), so the
+        // pointer is placed against the window's current position.
+        PointerInWindow(out.x, out.y);
+        out.button = ButtonBits(e.motion.state);
+        out.shift = ShiftBits(SDL_GetModState());
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        out.kind =
+            e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
+        out.x = static_cast<float>(e.button.x);
+        out.y = static_cast<float>(e.button.y);
+        out.button = ButtonBit(e.button.button);
+        out.shift = ShiftBits(SDL_GetModState());
+        return out.button != 0;
+    case SDL_KEYDOWN:
+        out.kind = InputEvent::Kind::KeyDown;
+        out.key = VirtualKey(e.key.keysym.sym);
+        out.shift = ShiftBits(e.key.keysym.mod);
+        if (ControlCharacter(e.key.keysym.sym) != 0) {
+            pendingKeyPress_ = true;
+            keyPress_ = InputEvent{InputEvent::Kind::KeyPress,        0, 0, 0, out.shift,
+                                   ControlCharacter(e.key.keysym.sym)};
+        }
+        return out.key != 0;
+    case SDL_TEXTINPUT:
+        out.kind = InputEvent::Kind::KeyPress;
+        out.key = CharacterCode(e.text.text);
+        return out.key != 0;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_RESTORED && shownState_ == 1) {
+            out.kind = InputEvent::Kind::Restored;
+            out.button = stateBeforeMinimise_;
+            shownState_ = -1;
+            return true;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED && window_) {
+            SDL_UpdateWindowSurface(window_.get());
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SdlBackend::PollEvent(InputEvent& event) {
+    if (pendingKeyPress_) {
+        pendingKeyPress_ = false;
+        event = keyPress_;
+        return true;
+    }
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        InputEvent translated;
+        if (Translate(e, translated)) {
+            event = translated;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 1u << 30)));
+}
+
+void SdlBackend::Wake() {
+    SDL_Event e{};
+    e.type = wakeEvent_;
+    SDL_PushEvent(&e);
+}
+
+void SdlBackend::ApplyGeometry(const Form& top) {
+    SDL_Window* w = window_.get();
+    const int state = top.WindowState();
+    if (state == vbMinimized) {
+        if (shownState_ != vbMinimized) {
+            stateBeforeMinimise_ = shownState_ < 0 ? vbNormal : shownState_;
+            SDL_MinimizeWindow(w);
+            shownState_ = vbMinimized;
+        }
+        return;
+    }
+    if (shownState_ == vbMinimized || shownState_ < 0) {
+        SDL_RestoreWindow(w);
+    }
+    if (state == vbMaximized) {
+        if (!fullscreen_) {
+            SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+            fullscreen_ = true;
+        }
+    } else {
+        if (fullscreen_) {
+            SDL_SetWindowFullscreen(w, 0);
+            fullscreen_ = false;
+            shownW_ = shownH_ = 0;
+            shownX_ = shownY_ = -100000;
+        }
+        const int x = top.Left() / TWIPS_PER_PIXEL;
+        const int y = top.Top() / TWIPS_PER_PIXEL;
+        const int width = top.Width() / TWIPS_PER_PIXEL;
+        const int height = top.Height() / TWIPS_PER_PIXEL;
+        if (width != shownW_ || height != shownH_) {
+            SDL_SetWindowSize(w, width, height);
+            shownW_ = width;
+            shownH_ = height;
+        }
+        if (x != shownX_ || y != shownY_) {
+            SDL_SetWindowPosition(w, x, y);
+            shownX_ = x;
+            shownY_ = y;
+        }
+    }
+    shownState_ = state;
+}
+
+void SdlBackend::Present(Form* top) {
+    if (top == nullptr && !window_) {
+        return;
+    }
+    SDL_Window* w = EnsureWindow();
+    if (top != nullptr) {
+        ApplyGeometry(*top);
+        SDL_SetWindowTitle(w, top->Caption().empty() ? "Quorvane" : top->Caption().c_str());
+        if (top->Icon() && top->Icon().Surface() != shownIcon_) {
+            SDL_SetWindowIcon(w, top->Icon().Surface());
+            shownIcon_ = top->Icon().Surface();
+        }
+        if (shownState_ == vbMinimized) {
+            return;
+        }
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(w);
+    if (surface == nullptr) {
+        return;
+    }
+    if (top != nullptr) {
+        top->Paint(surface);
+    } else {
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    }
+    SDL_UpdateWindowSurface(w);
+}
+
+int SdlBackend::ShowMessage(const std::string& text, int style, const std::string& title) {
+    SDL_Window* w = EnsureWindow();
+    if (shownState_ == vbMinimized) {
+        SDL_RestoreWindow(w);
+        shownState_ = -1;
+    }
+    SDL_ShowWindow(w);
+    SDL_RaiseWindow(w);
+    SDL_Surface* surface = SDL_GetWindowSurface(w);
+    if (surface == nullptr) {
+        return MessageDialog(text, style, title, 640, 480).DefaultAnswer();
+    }
+    SurfacePtr backdrop(SDL_ConvertSurface(surface, surface->format, 0));
+    MessageDialog dialog(text, style, title, surface->w, surface->h);
+    SDL_SetCursor(SystemCursor(vbArrow));
+    int pressed = 0;
+    for (;;) {
+        surface = SDL_GetWindowSurface(w);
+        if (surface != nullptr) {
+            if (backdrop) {
+                SDL_BlitSurface(backdrop.get(), nullptr, surface, nullptr);
+            }
+            dialog.Draw(surface, pressed);
+            SDL_UpdateWindowSurface(w);
+        }
+        SDL_Event e;
+        if (!SDL_WaitEvent(&e)) {
+            return dialog.DefaultAnswer();
+        }
+        if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
+            pressed = dialog.AnswerAt(e.button.x, e.button.y);
+        } else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT) {
+            const int answer = dialog.AnswerAt(e.button.x, e.button.y);
+            if (answer != 0 && answer == pressed) {
+                return answer;
+            }
+            pressed = 0;
+        } else if (e.type == SDL_KEYDOWN) {
+            const SDL_Keycode k = e.key.keysym.sym;
+            if (k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE) {
+                return dialog.DefaultAnswer();
+            }
+            if (k == SDLK_ESCAPE && dialog.CancelAnswer() != 0) {
+                return dialog.CancelAnswer();
+            }
+        }
+    }
+}
+
+SDL_Cursor* SdlBackend::SystemCursor(int code) {
+    auto& slot = cursors_[code];
+    if (!slot) {
+        switch (code) {
+        case vbHourglass:
+            slot.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT));
+            break;
+        case vbUpArrow:
+            slot.reset(CreateUpArrow());
+            break;
+        default:
+            slot.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
+            break;
+        }
+    }
+    return slot.get();
+}
+
+void SdlBackend::SetPointer(int code, const Picture* icon, int hotX, int hotY) {
+    if (code == vbCustom && icon != nullptr && *icon) {
+        if (customCursorSource_ != icon->Surface()) {
+            customCursor_.reset(SDL_CreateColorCursor(icon->Surface(), hotX, hotY));
+            customCursorSource_ = icon->Surface();
+        }
+        if (customCursor_) {
+            SDL_SetCursor(customCursor_.get());
+            return;
+        }
+    }
+    SDL_SetCursor(SystemCursor(code));
+}
+
+} // namespace ui
