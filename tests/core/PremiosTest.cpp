@@ -1,5 +1,5 @@
-#include "core/Globais.h"
 #include "core/Premios.h"
+#include "core/Globais.h"
 
 #include <gtest/gtest.h>
 

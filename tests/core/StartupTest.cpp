@@ -1,0 +1,32 @@
+#include "core/Config.h"
+#include "core/Globais.h"
+#include "core/Inicio.h"
+#include "core/Pastas.h"
+#include "support/Headless.h"
+
+using testing_support::HeadlessTest;
+
+class Startup : public HeadlessTest {};
+
+TEST_F(Startup, MissingMarkerShowsMessageAndEndsWithoutSaving) {
+    EXPECT_FALSE(Step(Main));
+    ASSERT_EQ(backend().Messages().size(), 1u);
+    const auto& m = backend().Messages()[0];
+    EXPECT_EQ(m.style, ui::vbInformation);
+    EXPECT_EQ(m.title, "Quorvane");
+    EXPECT_EQ(m.text, "O CD \"Quorvane\" não foi encontrado em:\r\r" + Maiusculas(Folder()) +
+                          "\r\rPor favor coloque-o no drive e tente novamente.");
+    EXPECT_EQ(ReadFile("config.ini"), "");
+}
+
+TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
+    WriteFile("setup.lst", "");
+    ASSERT_TRUE(Step(Main));
+    EXPECT_TRUE(backend().Messages().empty());
+    EXPECT_EQ(ModoTela, 2);
+    EXPECT_EQ(JanelaEsquerda, -9600);
+    SalvaConfig();
+    EXPECT_EQ(ReadFile("config.ini"),
+              "2\r\n-9600\r\n-7200\r\n#TRUE#\r\n#TRUE#\r\n\"\"\r\n"
+              "\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n");
+}

@@ -1,0 +1,123 @@
+#include "support/Headless.h"
+
+#include "core/Globais.h"
+#include "core/Pastas.h"
+
+#include <SDL.h>
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace testing_support {
+
+HeadlessTest::HeadlessTest() {
+    auto backend = std::make_unique<ui::HeadlessBackend>();
+    backend_ = backend.get();
+    app_ = std::make_unique<ui::Application>(std::move(backend));
+    char pattern[] = "/tmp/qvtestXXXXXX";
+    folder_ = std::string(mkdtemp(pattern)) + "/";
+    ResetSharedState();
+    PastaDoExecutavel = [this] { return folder_; };
+}
+
+HeadlessTest::~HeadlessTest() {
+    app_.reset();
+    std::filesystem::remove_all(folder_);
+}
+
+void HeadlessTest::ResetSharedState() {
+    ModoTela = 0;
+    TwipsX = TwipsY = 0;
+    LarguraPalco = AlturaPalco = 0;
+    JanelaEsquerda = JanelaTopo = 0;
+    ArrastoX = ArrastoY = 0;
+    SomLigado = MusicaLigada = FALSO;
+    Aspas = Quebra = "";
+    RaizCD = PastaPrograma = PastaSons = PastaAudio = PastaGraficos = PastaPackage =
+        PastaGraficosHD = "";
+    ArquivoConfig = "";
+    NomeJogador = "";
+    PlacarNome.fill("");
+    PlacarNivel.fill(0);
+    PremioValor.fill("");
+    PremioTexto.fill("");
+    IndicePremio = 0;
+    NumPergunta = Nivel = 0;
+    CodPergunta.fill(0);
+    Perguntas.fill("");
+    for (auto& r : Respostas) {
+        r.fill("");
+    }
+    AlternativaCerta.fill(0);
+    Sorteados.clear();
+    NovoJogo = EntradaTravada = FALSO;
+}
+
+bool HeadlessTest::Step(const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const ui::ProgramEnd&) {
+        return false;
+    }
+}
+
+bool HeadlessTest::RunFor(std::uint32_t ms) {
+    const std::uint32_t end = backend_->Ticks() + ms;
+    return Step([&] {
+        for (;;) {
+            app_->DoEvents();
+            const auto left = static_cast<std::int32_t>(end - backend_->Ticks());
+            if (left <= 0 && !backend_->InputPending()) {
+                return;
+            }
+            app_->Idle(static_cast<std::uint32_t>(std::max(left, 0)));
+        }
+    });
+}
+
+void HeadlessTest::MoveTo(float x, float y, int buttons) {
+    backend_->Push({ui::InputEvent::Kind::MouseMove, x, y, buttons, 0, 0});
+}
+
+void HeadlessTest::Click(float x, float y) {
+    MoveTo(x, y);
+    backend_->Push({ui::InputEvent::Kind::MouseDown, x, y, 1, 0, 0});
+    backend_->Push({ui::InputEvent::Kind::MouseUp, x, y, 1, 0, 0});
+}
+
+void HeadlessTest::KeyDown(int key, int shift) {
+    backend_->Push({ui::InputEvent::Kind::KeyDown, 0, 0, 0, shift, key});
+}
+
+void HeadlessTest::KeyPress(int character) {
+    backend_->Push({ui::InputEvent::Kind::KeyPress, 0, 0, 0, 0, character});
+}
+
+void HeadlessTest::WriteFile(const std::string& relative, const std::string& content) {
+    const std::filesystem::path path = folder_ + relative;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string HeadlessTest::ReadFile(const std::string& relative) const {
+    std::ifstream in(folder_ + relative, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string BmpBytes(int width, int height) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 20, 40, 200));
+    std::string bytes(static_cast<std::size_t>(width * height * 4 + 1024), '\0');
+    SDL_RWops* rw = SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_SaveBMP_RW(s, rw, 0);
+    bytes.resize(static_cast<std::size_t>(SDL_RWtell(rw)));
+    SDL_RWclose(rw);
+    SDL_FreeSurface(s);
+    return bytes;
+}
+
+} // namespace testing_support

@@ -1,0 +1,50 @@
+// A headless program for scenario tests: an application on the virtual clock, a temporary
+// program folder, and helpers that act as a player would.
+#pragma once
+
+#include "platform/Application.h"
+#include "platform/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace testing_support {
+
+class HeadlessTest : public ::testing::Test {
+  protected:
+    HeadlessTest();
+    ~HeadlessTest() override;
+
+    ui::HeadlessBackend& backend() { return *backend_; }
+    ui::Application& app() { return *app_; }
+
+    // Runs the event loop for `ms` of virtual time; returns false when the program ended.
+    bool RunFor(std::uint32_t ms);
+    // Runs a step of the program (start-up, a handler), turning its end into false.
+    bool Step(const std::function<void()>& body);
+
+    // Input in window client pixels.
+    void MoveTo(float x, float y, int buttons = 0);
+    void Click(float x, float y);
+    void KeyDown(int key, int shift = 0);
+    void KeyPress(int character);
+
+    // The temporary program folder (with a trailing slash), emptied at the end of the test.
+    const std::string& Folder() const { return folder_; }
+    void WriteFile(const std::string& relative, const std::string& content);
+    std::string ReadFile(const std::string& relative) const;
+    // Resets the shared state to what the process starts with.
+    static void ResetSharedState();
+
+  private:
+    ui::HeadlessBackend* backend_ = nullptr;
+    std::unique_ptr<ui::Application> app_;
+    std::string folder_;
+};
+
+// A 24-bit BMP of the given size, for tests that need pictures on disk.
+std::string BmpBytes(int width, int height);
+
+} // namespace testing_support
