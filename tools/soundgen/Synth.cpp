@@ -174,20 +174,18 @@ void duck(Pcm& pcm, double fromSeconds, double toSeconds, float gain) {
 
 void trimSilence(Pcm& pcm) {
     constexpr float kThreshold = 0.01f;
-    const std::size_t margin = sampleCount(0.03);
+    const auto margin = static_cast<std::ptrdiff_t>(sampleCount(0.03));
     auto loud = [](float sample) { return std::abs(sample) > kThreshold; };
-    const auto first = std::find_if(pcm.samples.begin(), pcm.samples.end(), loud);
-    if (first == pcm.samples.end()) {
-        pcm.samples.clear();
+    std::vector<float>& samples = pcm.samples;
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    if (first >= last) {
+        samples.clear();
         return;
     }
-    const auto last = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(), loud).base();
-    const std::size_t begin = static_cast<std::size_t>(first - pcm.samples.begin()) -
-                              std::min<std::size_t>(margin, first - pcm.samples.begin());
-    const std::size_t end =
-        std::min(pcm.samples.size(), static_cast<std::size_t>(last - pcm.samples.begin()) + margin);
-    pcm.samples = std::vector<float>(pcm.samples.begin() + static_cast<std::ptrdiff_t>(begin),
-                                     pcm.samples.begin() + static_cast<std::ptrdiff_t>(end));
+    const auto begin = first - std::min(margin, first - samples.begin());
+    const auto end = last + std::min(margin, samples.end() - last);
+    samples = std::vector<float>(begin, end);
 }
 
 Pcm knock(const Knock& spec) {

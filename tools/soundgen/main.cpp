@@ -5,6 +5,7 @@
 #include "Music.h"
 #include "SoundManifest.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -49,9 +50,9 @@ void writeWaveforms(const fs::path& root, const SoundSpec& spec, const Waveforms
 
 void checkNothingExtra(const Waveforms& pack) {
     for (const auto& entry : pack) {
-        bool listed = false;
-        for (const SoundSpec& spec : kSounds)
-            listed = listed || spec.name == entry.first;
+        const bool listed = std::any_of(kSounds.begin(), kSounds.end(), [&](const SoundSpec& spec) {
+            return spec.name == entry.first;
+        });
         if (!listed)
             throw std::runtime_error("waveform for an unlisted sound: " + entry.first);
     }
