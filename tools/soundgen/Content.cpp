@@ -70,7 +70,7 @@ std::vector<Spoken> spokenEffects() {
         {"boasorte", {{"Boa sorte!", "", 58}}},
         {"tchau", {{"Tchau! Até a próxima!", "", 55}}},
         {"conhecer", {{"Olá! Vamos nos conhecer? Digite o seu nome.", "", 55}}},
-        {"tirouzero", {{"Você tirou zero! Nenhuma resposta sai.", "", 42}}},
+        {"tirouzero", {{"Tirou zero! Nenhuma resposta será eliminada.", "", 42, 160}}},
         {"eliminarerradas", {{"Vamos eliminar as respostas erradas.", "", 52}}},
         {"responda", {{"Agora, responda!", "", 55}}},
     };
