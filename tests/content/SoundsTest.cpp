@@ -1,0 +1,307 @@
+// The sound part of the generated content pack, checked against the one list of sounds.
+
+#include "../../tools/soundgen/SoundManifest.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace soundgen;
+
+namespace {
+
+const fs::path kGameDir = QV_GAME_DIR;
+
+std::vector<std::uint8_t> readBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+struct WaveStats {
+    double seconds = 0;
+    double peak = 0;
+    double rms = 0;
+};
+
+struct WavBufferFree {
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+// Decodes through SDL as the game's mixer does, and measures the signal.
+WaveStats loadWave(const fs::path& path) {
+    SDL_AudioSpec spec{};
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(path.c_str(), &spec, &raw, &length) == nullptr)
+        throw std::runtime_error(std::string("SDL cannot load it: ") + SDL_GetError());
+    const std::unique_ptr<Uint8, WavBufferFree> buffer(raw);
+    if (spec.format != AUDIO_S16LSB || spec.channels != 1)
+        throw std::runtime_error("not 16-bit mono PCM");
+    if (spec.freq != 22050 && spec.freq != 44100)
+        throw std::runtime_error("unexpected rate " + std::to_string(spec.freq));
+
+    const std::size_t count = length / 2;
+    WaveStats stats;
+    stats.seconds = static_cast<double>(count) / spec.freq;
+    double energy = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto sample = static_cast<std::int16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
+        const double value = sample / 32768.0;
+        stats.peak = std::max(stats.peak, std::abs(value));
+        energy += value * value;
+    }
+    stats.rms = count == 0 ? 0 : std::sqrt(energy / count);
+    return stats;
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The numbers of the files "name-NN.ext" in the sound's folder, matched without regard to case
+// as the game matches them.
+std::set<int> variantNumbersPresent(const SoundSpec& spec) {
+    const std::regex pattern(lower(std::string(spec.name)) + "-([0-9]+)" +
+                             lower(extension(spec)).replace(0, 1, "\\."));
+    std::set<int> numbers;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(kGameDir / folderName(spec.folder))) {
+        std::smatch match;
+        const std::string name = lower(entry.path().filename().string());
+        if (std::regex_match(name, match, pattern))
+            numbers.insert(std::stoi(match[1]));
+    }
+    return numbers;
+}
+
+std::set<int> oneTo(int count) {
+    std::set<int> numbers;
+    for (int n = 1; n <= count; ++n)
+        numbers.insert(n);
+    return numbers;
+}
+
+// A minimal Standard MIDI File reader: enough to check the structure and the playing time.
+struct MidiSummary {
+    int format = 0;
+    int declaredTracks = 0;
+    int trackChunks = 0;
+    double seconds = 0;
+    int notesStarted = 0;
+    int notesLeftSounding = 0;
+};
+
+class MidiReader {
+  public:
+    explicit MidiReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+    MidiSummary read() {
+        expectTag("MThd");
+        if (be(4) != 6)
+            fail("header length");
+        summary_.format = static_cast<int>(be(2));
+        summary_.declaredTracks = static_cast<int>(be(2));
+        const std::uint32_t division = be(2);
+        if (division & 0x8000)
+            fail("time code division");
+        std::uint32_t endTick = 0;
+        while (at_ < bytes_.size()) {
+            endTick = std::max(endTick, readTrack());
+            ++summary_.trackChunks;
+        }
+        summary_.seconds = secondsAt(endTick, division);
+        for (const auto& [key, sounding] : sounding_)
+            summary_.notesLeftSounding += sounding;
+        return summary_;
+    }
+
+  private:
+    [[noreturn]] void fail(const std::string& what) const {
+        throw std::runtime_error("MIDI: bad " + what + " at byte " + std::to_string(at_));
+    }
+
+    std::uint8_t byte() {
+        if (at_ >= limit_)
+            fail("length");
+        return bytes_[at_++];
+    }
+
+    std::uint32_t be(int count) {
+        std::uint32_t value = 0;
+        for (int i = 0; i < count; ++i)
+            value = (value << 8) | byte();
+        return value;
+    }
+
+    std::uint32_t varLength() {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const std::uint8_t next = byte();
+            value = (value << 7) | (next & 0x7F);
+            if (!(next & 0x80))
+                return value;
+        }
+        fail("variable-length number");
+    }
+
+    void expectTag(const char* tag) {
+        for (int i = 0; i < 4; ++i)
+            if (byte() != static_cast<std::uint8_t>(tag[i]))
+                fail(std::string("chunk tag ") + tag);
+    }
+
+    // Returns the track's last tick.
+    std::uint32_t readTrack() {
+        expectTag("MTrk");
+        const std::uint32_t length = be(4);
+        limit_ = at_ + length;
+        if (limit_ > bytes_.size())
+            fail("track length");
+        std::uint32_t tick = 0;
+        std::uint8_t status = 0;
+        bool ended = false;
+        while (!ended) {
+            tick += varLength();
+            std::uint8_t first = byte();
+            if (first & 0x80)
+                status = first;
+            else if (status == 0)
+                fail("running status");
+            else
+                --at_;
+            ended = readEvent(status, tick);
+        }
+        if (at_ != limit_)
+            fail("data after the end of track");
+        limit_ = bytes_.size();
+        return tick;
+    }
+
+    bool readEvent(std::uint8_t status, std::uint32_t tick) {
+        if (status == 0xFF) {
+            const std::uint8_t type = byte();
+            const std::uint32_t length = varLength();
+            if (type == 0x51 && length == 3)
+                tempos_[tick] = be(3);
+            else
+                at_ += length;
+            return type == 0x2F;
+        }
+        if (status == 0xF0 || status == 0xF7) {
+            at_ += varLength();
+            return false;
+        }
+        const int kind = status & 0xF0;
+        const std::uint8_t data1 = byte();
+        if (kind == 0xC0 || kind == 0xD0)
+            return false;
+        const std::uint8_t data2 = byte();
+        const int key = (status & 0x0F) * 128 + data1;
+        if (kind == 0x90 && data2 > 0) {
+            ++summary_.notesStarted;
+            ++sounding_[key];
+        } else if ((kind == 0x80 || kind == 0x90) && sounding_[key] > 0) {
+            --sounding_[key];
+        }
+        return false;
+    }
+
+    double secondsAt(std::uint32_t endTick, std::uint32_t division) const {
+        double seconds = 0;
+        std::uint32_t tick = 0;
+        std::uint32_t tempo = 500000;
+        for (const auto& [changeTick, newTempo] : tempos_) {
+            if (changeTick >= endTick)
+                break;
+            seconds += (changeTick - tick) * tempo / 1e6 / division;
+            tick = changeTick;
+            tempo = newTempo;
+        }
+        return seconds + (endTick - tick) * static_cast<double>(tempo) / 1e6 / division;
+    }
+
+    std::vector<std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+    std::size_t limit_ = static_cast<std::size_t>(-1);
+    std::map<std::uint32_t, std::uint32_t> tempos_;
+    std::map<int, int> sounding_;
+    MidiSummary summary_;
+};
+
+} // namespace
+
+TEST(SoundsTest, EveryWaveDecodesLastsItsRangeAndSoundsUnlessMute) {
+    for (const SoundSpec& spec : kSounds) {
+        if (spec.format != Format::Wave)
+            continue;
+        for (int n = firstVariant(spec); n <= lastVariant(spec); ++n) {
+            const fs::path path = kGameDir / relativePath(spec, n);
+            SCOPED_TRACE(path.string());
+            ASSERT_TRUE(fs::exists(path));
+            const WaveStats stats = loadWave(path);
+            EXPECT_TRUE(lastsRightTime(spec, stats.seconds)) << stats.seconds << " s";
+            if (spec.level == Level::Audible) {
+                EXPECT_GT(stats.peak, 0.25);
+                EXPECT_GT(stats.rms, 0.02);
+            } else {
+                EXPECT_LT(stats.peak, 0.001); // the mute effect must cut, not add, sound
+            }
+        }
+    }
+}
+
+TEST(SoundsTest, VariantsAreNumberedFromOneWithoutGapsAndSinglesAreNotNumbered) {
+    for (const SoundSpec& spec : kSounds) {
+        SCOPED_TRACE(std::string(spec.name));
+        EXPECT_EQ(variantNumbersPresent(spec), oneTo(spec.variants));
+        if (spec.variants == 0) {
+            EXPECT_TRUE(fs::exists(kGameDir / relativePath(spec, 0)));
+        }
+    }
+}
+
+TEST(SoundsTest, MusicIsAWellFormedMidiFileOfAtLeastItsMinimumLength) {
+    for (const SoundSpec& spec : kSounds) {
+        if (spec.format != Format::Midi)
+            continue;
+        SCOPED_TRACE(std::string(spec.name));
+        const MidiSummary music = MidiReader(readBytes(kGameDir / relativePath(spec, 0))).read();
+        EXPECT_TRUE(music.format == 0 || music.format == 1);
+        EXPECT_EQ(music.trackChunks, music.declaredTracks);
+        EXPECT_TRUE(lastsRightTime(spec, music.seconds)) << music.seconds << " s";
+        EXPECT_GT(music.notesStarted, 100);
+        EXPECT_EQ(music.notesLeftSounding, 0);
+    }
+}
+
+TEST(SoundsTest, GeneratorWritesTheSameBytesAtEveryRun) {
+    const fs::path again = fs::path(QV_BINARY_DIR) / "soundgen-rerun";
+    fs::remove_all(again);
+    const std::string command =
+        std::string(QV_BINARY_DIR) + "/tools/soundgen/quorvane_soundgen " + again.string();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const SoundSpec& spec : kSounds)
+        for (int n = firstVariant(spec); n <= lastVariant(spec); ++n) {
+            SCOPED_TRACE(relativePath(spec, n));
+            EXPECT_EQ(readBytes(again / relativePath(spec, n)),
+                      readBytes(kGameDir / relativePath(spec, n)));
+        }
+    fs::remove_all(again);
+}
