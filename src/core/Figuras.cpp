@@ -6,6 +6,10 @@
 #include "platform/Error.h"
 
 #include <cmath>
+
+#ifdef QV_HAVE_EMBEDDED
+#include "embedded/EmbeddedPictures.h"
+#endif
 #include <functional>
 
 std::int16_t Resposta = 0;
@@ -59,6 +63,17 @@ void CarregaFigura(ui::Image& ctl, const std::string& nome,
 void CarregaFigura(ui::PictureBox& ctl, const std::string& nome,
                    const std::optional<std::string>& origem) {
     Carrega([&ctl](const ui::Picture& p) { ctl.Picture(p); }, nome, origem);
+}
+
+ui::Picture FiguraEmbutida(const std::string& nome) {
+#ifdef QV_HAVE_EMBEDDED
+    const auto bytes = EmbeddedPicture(nome);
+    if (!bytes.empty()) {
+        return ui::Picture::FromMemory(bytes);
+    }
+#endif
+    (void)nome;
+    return {};
 }
 
 void CarregaFundo(TelaBase& frm, const std::string& nome) {

@@ -16,6 +16,9 @@ void CarregaFigura(ui::Image& ctl, const std::string& nome,
                    const std::optional<std::string>& origem = std::nullopt);
 void CarregaFigura(ui::PictureBox& ctl, const std::string& nome,
                    const std::optional<std::string>& origem = std::nullopt);
+// A picture that belongs to a screen's own definition, compiled into the program.
+ui::Picture FiguraEmbutida(const std::string& nome);
+
 void CarregaFundo(TelaBase& frm, const std::string& nome);
 void AcendeSobMouse(int x, int y, ui::Control& ctl);
 void CursorTela(int ponteiro);

@@ -11,8 +11,12 @@ using Bool16 = std::int16_t;
 constexpr Bool16 VERDADEIRO = -1;
 constexpr Bool16 FALSO = 0;
 
-inline bool Sim(Bool16 v) { return v != FALSO; }
-inline Bool16 ParaBool16(bool b) { return b ? VERDADEIRO : FALSO; }
+inline bool Sim(Bool16 v) {
+    return v != FALSO;
+}
+inline Bool16 ParaBool16(bool b) {
+    return b ? VERDADEIRO : FALSO;
+}
 
 constexpr int MAX_PERGUNTAS = 2000;
 constexpr int RUNGS = 23;

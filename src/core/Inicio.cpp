@@ -6,6 +6,7 @@
 #include "core/Pastas.h"
 #include "game/frmStatus.h"
 #include "platform/Form.h"
+#include "screens/frmIntro.h"
 #include "sound/Som.h"
 
 #include <cmath>
@@ -32,6 +33,7 @@ void Main() {
     ValoresPadrao();
     LeConfig();
     PararTodosSons();
+    frmIntro.Show();
 }
 
 void MostraStatus() {

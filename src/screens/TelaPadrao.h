@@ -1,0 +1,67 @@
+// The skeleton every screen is built on: the stage with its background, button highlights
+// that light under the pointer and take the clicks, the three corner buttons, the one-shot
+// start timer, window dragging and the click feedback. Each screen gives how it departs from
+// it as data (`Comportamento`) and overrides only its own steps.
+#pragma once
+
+#include "core/TelaBase.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct Retangulo {
+    int esquerda, topo, largura, altura;
+};
+
+struct Comportamento {
+    std::string fundo;                 // background picture
+    int intervaloInicio = 0;           // start timer, ms
+    bool arrasta = false;              // the stage drags the window
+    bool testaHover = false;           // a move on the stage runs the hover test
+    bool cantosVivos = false;          // the hover test lights the corner buttons
+    std::string somClique;             // effect of a button click
+    int piscadas = 0, msPiscada = 0;   // blink of a clicked button
+    bool travaEntrada = false;         // a button action sets the input lock
+    std::vector<Retangulo> botoes;     // `botao` rectangles
+    std::array<Retangulo, 3> cantos{}; // `ImagemControl` rectangles
+};
+
+class TelaPadrao : public TelaBase {
+  public:
+    explicit TelaPadrao(const Comportamento& comportamento);
+
+    ui::ControlArray<ui::Image> botao;
+    ui::ControlArray<ui::Image> ImagemControl;
+    ui::Timer Timer_load{*this};
+
+    void Form_Load() override;
+
+    void botao_Click(int Index);
+    void ImagemControl_Click(int Index);
+    void ImagemControl_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Picture_Center_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture_Center_MouseMove(int Button, int Shift, float X, float Y);
+    void Timer_load_Timer();
+
+  protected:
+    // Steps of the load, in order, around the shared ones.
+    virtual void ExtrasIniciais() {}
+    virtual void AbreNarracaoDaTela() {}
+    virtual void CarregaBotoes() {}
+    virtual void PreparaTela() {}
+    virtual void IniciaNarracaoDaTela() {}
+
+    virtual void AcaoInicio() {}
+    virtual void AcaoBotao(int /*Index*/) {}
+    // The hover test at a point of the stage in whole pixels.
+    virtual void TestaHover(int x, int y);
+
+    // Loads "prefixo" followed by the index into each corner button and hides it.
+    void CarregaCantos(const std::string& prefixo);
+
+    const Comportamento& comportamento() const { return comportamento_; }
+
+  private:
+    const Comportamento& comportamento_;
+};
