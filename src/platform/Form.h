@@ -88,7 +88,29 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
 
 // The program's one global reference to a screen: using it creates and loads the screen
 // when it is not loaded; unloading the screen empties it.
-template <class F> class FormRef {
+// Every global reference, so that tests can start each run of the program afresh.
+class FormRefBase {
+  public:
+    FormRefBase() { All().push_back(this); }
+    virtual ~FormRefBase() { std::erase(All(), this); }
+    FormRefBase(const FormRefBase&) = delete;
+    FormRefBase& operator=(const FormRefBase&) = delete;
+    // Drops every reference without unloading.
+    static void ResetAll() {
+        for (FormRefBase* r : All()) {
+            r->Reset();
+        }
+    }
+    virtual void Reset() = 0;
+
+  private:
+    static std::vector<FormRefBase*>& All() {
+        static std::vector<FormRefBase*> all;
+        return all;
+    }
+};
+
+template <class F> class FormRef : public FormRefBase {
   public:
     F& operator*() { return Get(); }
     F* operator->() { return &Get(); }
@@ -106,8 +128,7 @@ template <class F> class FormRef {
     bool Loaded() const { return form_ != nullptr; }
     // The instance, or nullptr; never creates one.
     F* Peek() const { return form_.get(); }
-    // Drops the reference without unloading (tests reset the program between runs).
-    void Reset() { form_.reset(); }
+    void Reset() override { form_.reset(); }
 
   private:
     std::shared_ptr<F> form_;

@@ -21,12 +21,14 @@ TEST_F(Startup, MissingMarkerShowsMessageAndEndsWithoutSaving) {
 
 TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
     WriteFile("setup.lst", "");
+    WriteFile("Package/Graficos/bgintro.bmp", testing_support::BmpBytes(640, 480));
     ASSERT_TRUE(Step(Main));
     EXPECT_TRUE(backend().Messages().empty());
     EXPECT_EQ(ModoTela, 2);
-    EXPECT_EQ(JanelaEsquerda, -9600);
+    // The intro's layout in full screen takes the screen's corner as the remembered position.
+    EXPECT_EQ(JanelaEsquerda, 0);
     SalvaConfig();
     EXPECT_EQ(ReadFile("config.ini"),
-              "2\r\n-9600\r\n-7200\r\n#TRUE#\r\n#TRUE#\r\n\"\"\r\n"
+              "2\r\n0\r\n0\r\n#TRUE#\r\n#TRUE#\r\n\"\"\r\n"
               "\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n");
 }

@@ -2,6 +2,7 @@
 
 #include "core/Globais.h"
 #include "core/Pastas.h"
+#include "platform/Form.h"
 
 #include <SDL.h>
 
@@ -22,6 +23,7 @@ HeadlessTest::HeadlessTest() {
 }
 
 HeadlessTest::~HeadlessTest() {
+    ui::FormRefBase::ResetAll();
     app_.reset();
     std::filesystem::remove_all(folder_);
 }
