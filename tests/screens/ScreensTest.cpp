@@ -1,0 +1,246 @@
+// Scenario tests of the intro, the main menu and the exit screen, on the generated content.
+#include "core/Config.h"
+#include "core/Globais.h"
+#include "core/Inicio.h"
+#include "screens/frmIntro.h"
+#include "screens/frmMenu.h"
+#include "screens/frmNome.h"
+#include "screens/frmPlacar.h"
+#include "screens/frmSaida.h"
+#include "support/Headless.h"
+
+#include <vector>
+
+namespace {
+
+class Screens : public testing_support::HeadlessTest {
+  protected:
+    Screens() {
+        // The generated content of the build is the content root; settings stay in the
+        // temporary program folder.
+        WriteFile("cd.ini", std::string("\"") + QV_GAME_DIR + "\"\r\n");
+    }
+
+    // Start-up up to the intro.
+    void Start() { ASSERT_TRUE(Step(Main)); }
+
+    // Start-up, then straight to the menu as the intro's end would.
+    void StartAtMenu() {
+        Start();
+        ASSERT_TRUE(Step([] { frmIntro->Timer_sair_Timer(); }));
+        ASSERT_TRUE(frmMenu.Loaded());
+    }
+
+    // Samples a control's visibility every `ms` on the given form, from inside any wait.
+    struct Sampler {
+        std::shared_ptr<ui::Form> keep; // the form may close while the test still looks
+        ui::Timer timer;
+        std::vector<bool> seen;
+        Sampler(ui::Form& form, const ui::Control& ctl, int ms)
+            : keep(form.shared_from_this()), timer(form, ms) {
+            timer.Tick = [this, &ctl] { seen.push_back(ctl.Visible()); };
+            timer.Enabled(true);
+        }
+    };
+
+    // Stage pixel (x, y) in window client pixels, for the current layout.
+    void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0) {
+        float ox = 0, oy = 0;
+        static_cast<TelaBase&>(form).Picture_Center.OriginInForm(ox, oy);
+        MoveTo(ox + x, oy + y, buttons);
+    }
+    void ClickOnStage(ui::Form& form, float x, float y) {
+        float ox = 0, oy = 0;
+        static_cast<TelaBase&>(form).Picture_Center.OriginInForm(ox, oy);
+        Click(ox + x, oy + y);
+    }
+};
+
+TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
+    Start();
+    ASSERT_TRUE(frmIntro.Loaded());
+    auto& heart = frmIntro->Image_heart;
+    EXPECT_FALSE(heart.Visible());
+    RunFor(250);
+    EXPECT_FALSE(heart.Visible());
+    RunFor(100); // 350 ms: first blink tick at 300
+    EXPECT_TRUE(heart.Visible());
+    RunFor(200); // 550 ms
+    EXPECT_FALSE(heart.Visible());
+    RunFor(11050 - 550);
+    EXPECT_TRUE(frmIntro.Loaded());
+    EXPECT_FALSE(frmMenu.Loaded());
+    RunFor(100); // 11150 ms: the end tick at 11100
+    EXPECT_FALSE(frmIntro.Loaded());
+    EXPECT_TRUE(frmMenu.Loaded());
+}
+
+TEST_F(Screens, IntroSkipsOnEnterOrClickOnly) {
+    Start();
+    KeyPress(32);
+    KeyPress(27);
+    RunFor(50);
+    EXPECT_TRUE(frmIntro.Loaded());
+    KeyPress(13);
+    RunFor(10);
+    EXPECT_FALSE(frmIntro.Loaded());
+    EXPECT_TRUE(frmMenu.Loaded());
+}
+
+TEST_F(Screens, MenuHoverEdgesOfThePlayHighlight) {
+    StartAtMenu();
+    auto& menu = *frmMenu;
+    MoveOnStage(menu, 186, 240);
+    RunFor(1);
+    EXPECT_TRUE(menu.botao[0].Visible());
+    MoveOnStage(menu, 300, 10); // empty stage
+    RunFor(1);
+    EXPECT_FALSE(menu.botao[0].Visible());
+    MoveOnStage(menu, 261, 276); // right and bottom edges still count
+    RunFor(1);
+    EXPECT_TRUE(menu.botao[0].Visible());
+    MoveOnStage(menu, 300, 10);
+    MoveOnStage(menu, 262, 240);
+    RunFor(1);
+    EXPECT_FALSE(menu.botao[0].Visible());
+}
+
+TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
+    StartAtMenu();
+    auto& menu = *frmMenu;
+    Sampler sampler(menu, menu.botao[0], 40);
+    backend().Advance(20); // samples fall between the toggles
+    KeyDown(13);
+    KeyDown(13); // ignored: the input lock is set
+    RunFor(20);
+    // Hidden at the start, toggled every 80 ms, hidden again at the end.
+    const std::vector<bool> pattern{true, true, false, false, true, true, false, false, true, true, false};
+    ASSERT_GE(sampler.seen.size(), pattern.size());
+    EXPECT_EQ(std::vector<bool>(sampler.seen.begin(), sampler.seen.begin() + 11), pattern);
+    EXPECT_FALSE(frmMenu.Loaded());
+    EXPECT_TRUE(frmNome.Loaded());
+    EXPECT_FALSE(Sim(EntradaTravada));
+}
+
+TEST_F(Screens, MenuF1OpensNameEntryAndOtherKeysDoNothing) {
+    StartAtMenu();
+    KeyDown(16, 1);
+    KeyDown(65);
+    RunFor(600);
+    EXPECT_TRUE(frmMenu.Loaded());
+    KeyDown(112);
+    RunFor(600);
+    EXPECT_TRUE(frmNome.Loaded());
+    EXPECT_FALSE(frmMenu.Loaded());
+}
+
+TEST_F(Screens, ClickOnTheLitScoresButtonOpensTheScoreBoard) {
+    StartAtMenu();
+    ClickOnStage(*frmMenu, 60, 400);
+    RunFor(600);
+    EXPECT_FALSE(frmMenu.Loaded());
+    EXPECT_TRUE(frmPlacar.Loaded());
+}
+
+TEST_F(Screens, CornerModeButtonTwiceReturnsAndKeepsThePosition) {
+    StartAtMenu();
+    auto& menu = *frmMenu;
+    EXPECT_EQ(menu.WindowState(), ui::vbMaximized);
+    // The stage is centred on the 1024x768 screen.
+    EXPECT_EQ(menu.Picture_Center.Left(), 192);
+    EXPECT_EQ(menu.Picture_Center.Top(), 144);
+    ClickOnStage(menu, 612, 27);
+    RunFor(10);
+    EXPECT_EQ(ModoTela, 1);
+    EXPECT_EQ(menu.WindowState(), ui::vbNormal);
+    EXPECT_EQ(menu.Left(), 0);
+    EXPECT_EQ(menu.Caption(), "Quorvane");
+    ClickOnStage(menu, 612, 27);
+    RunFor(10);
+    EXPECT_EQ(ModoTela, 2);
+    EXPECT_EQ(menu.WindowState(), ui::vbMaximized);
+}
+
+TEST_F(Screens, CornerExitButtonWritesTheSettingsAndEnds) {
+    StartAtMenu();
+    NomeJogador = "ANA";
+    ClickOnStage(*frmMenu, 588, 15);
+    EXPECT_FALSE(RunFor(10));
+    EXPECT_NE(ReadFile("config.ini").find("\"ANA\""), std::string::npos);
+}
+
+TEST_F(Screens, WindowModeDragMovesTheWindowWithThePointer) {
+    StartAtMenu();
+    auto& menu = *frmMenu;
+    ASSERT_TRUE(Step([&] { menu.ImagemControl_Click(1); }));
+    const int left = menu.Left();
+    const int top = menu.Top();
+    backend().Push({ui::InputEvent::Kind::MouseDown, 300, 20, 1, 0, 0});
+    backend().Push({ui::InputEvent::Kind::MouseMove, 310, 25, 1, 0, 0});
+    RunFor(5);
+    EXPECT_EQ(menu.Left(), left + 10 * 15);
+    EXPECT_EQ(menu.Top(), top + 5 * 15);
+    EXPECT_EQ(JanelaEsquerda, menu.Left());
+}
+
+class ExitScreen : public Screens {
+  protected:
+    void OpenFromMenu() {
+        StartAtMenu();
+        ClickOnStage(*frmMenu, 570, 410);
+        RunFor(500);
+        ASSERT_TRUE(frmSaida.Loaded());
+        ASSERT_TRUE(frmMenu.Loaded());
+    }
+};
+
+TEST_F(ExitScreen, CreditsAreEmptyForFiveSecondsThenTakeTurns) {
+    OpenFromMenu();
+    auto& saida = *frmSaida;
+    RunFor(4900);
+    EXPECT_FALSE(saida.Creditos.Picture());
+    std::vector<int> order;
+    for (int i = 0; i < 5; ++i) {
+        RunFor(i == 0 ? 200 : 4000);
+        order.push_back(saida.NumCredito);
+    }
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4, 1}));
+    EXPECT_TRUE(saida.Creditos.Picture());
+}
+
+TEST_F(ExitScreen, StayReturnsToTheMenuWhichAnswersKeysAtOnce) {
+    OpenFromMenu();
+    ClickOnStage(*frmSaida, 520, 410);
+    RunFor(300);
+    EXPECT_FALSE(frmSaida.Loaded());
+    EXPECT_TRUE(frmMenu.Loaded());
+    EXPECT_EQ(ui::App().TopForm(), frmMenu.Peek());
+    KeyDown(13);
+    RunFor(600);
+    EXPECT_TRUE(frmNome.Loaded());
+}
+
+TEST_F(ExitScreen, LeaveWritesTheSettingsAndEnds) {
+    OpenFromMenu();
+    PlacarNome[1] = "BETO";
+    PlacarNivel[1] = 9;
+    ClickOnStage(*frmSaida, 110, 410);
+    EXPECT_FALSE(RunFor(1000));
+    const std::string config = ReadFile("config.ini");
+    EXPECT_EQ(config.substr(0, 3), "2\r\n");
+    EXPECT_NE(config.find("\"BETO\"\r\n9\r\n"), std::string::npos);
+}
+
+TEST_F(ExitScreen, MovingOntoTheCreditsTurnsTheHighlightsOff) {
+    OpenFromMenu();
+    auto& saida = *frmSaida;
+    MoveOnStage(saida, 100, 400);
+    RunFor(1);
+    EXPECT_TRUE(saida.botao[0].Visible());
+    MoveOnStage(saida, 170, 300);
+    RunFor(1);
+    EXPECT_FALSE(saida.botao[0].Visible());
+    EXPECT_FALSE(saida.botao[1].Visible());
+}
+
+} // namespace
