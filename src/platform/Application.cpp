@@ -304,9 +304,10 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
             local(target, x, y);
             target->MouseUp(event.button, event.shift, x, y);
         }
-        // A click is a left press and release on the same control.
-        if (event.button == 1 && target != nullptr && target == hit && form.IsLoaded() &&
-            target->Visible() && target->Enabled() && target->Click) {
+        // A click is a left press and release on the same control; a release whose press
+        // went elsewhere (a screen closed since) clicks nothing.
+        if (event.button == 1 && captured && target != nullptr && target == hit &&
+            form.IsLoaded() && target->Visible() && target->Enabled() && target->Click) {
             target->Click();
         }
         break;

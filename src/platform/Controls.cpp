@@ -357,11 +357,13 @@ void Timer::Schedule() {
     }
 }
 
+// A tick that falls due while the previous one still runs (inside a wait) is dropped, and the
+// next one scheduled, so that the wait does not see the timer as due forever.
 void Timer::Fire() {
+    due_ = App().Ticks() + static_cast<std::uint32_t>(interval_);
     if (firing_) {
         return;
     }
-    due_ = App().Ticks() + static_cast<std::uint32_t>(interval_);
     if (!Tick) {
         return;
     }

@@ -116,22 +116,37 @@ template <class F> class FormRef : public FormRefBase {
     F* operator->() { return &Get(); }
     F& Get() {
         if (!form_) {
-            form_ = std::make_shared<F>();
-            form_->OnRelease([this] { form_.reset(); });
-            std::shared_ptr<F> keep = form_;
-            keep->Load();
-            return *keep;
+            std::shared_ptr<F> created = std::make_shared<F>();
+            stillborn_.reset();
+            form_ = created;
+            created->OnRelease([this] { form_.reset(); });
+            created->Load();
+            // A form that unloaded itself while loading lives on until the next creation, so
+            // that the reference returned here does not dangle.
+            if (!form_) {
+                stillborn_ = created;
+                return *created;
+            }
         }
         return *form_;
     }
-    void Show(int mode = vbModeless) { Get().Show(mode); }
+    void Show(int mode = vbModeless) {
+        F& form = Get();
+        if (form.IsLoaded()) {
+            form.Show(mode);
+        }
+    }
     bool Loaded() const { return form_ != nullptr; }
     // The instance, or nullptr; never creates one.
     F* Peek() const { return form_.get(); }
-    void Reset() override { form_.reset(); }
+    void Reset() override {
+        form_.reset();
+        stillborn_.reset();
+    }
 
   private:
     std::shared_ptr<F> form_;
+    std::shared_ptr<F> stillborn_;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 #include "core/Globais.h"
 #include "core/Inicio.h"
 #include "core/Pastas.h"
+#include "game/frmStatus.h"
 #include "support/Headless.h"
 
 using testing_support::HeadlessTest;
@@ -31,4 +32,30 @@ TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
     EXPECT_EQ(ReadFile("config.ini"),
               "2\r\n0\r\n0\r\n#TRUE#\r\n#TRUE#\r\n\"\"\r\n"
               "\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n");
+}
+
+TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
+    NovoJogo = VERDADEIRO;
+    bool fechado = false;
+    app().Post([&] {
+        fechado = true;
+        frmStatus->Unload();
+    });
+    MostraStatus();
+    EXPECT_FALSE(fechado);
+    EXPECT_TRUE(frmStatus.Loaded());
+    EXPECT_EQ(app().TopForm(), frmStatus.Peek());
+    ASSERT_TRUE(RunFor(10));
+    EXPECT_FALSE(frmStatus.Loaded());
+
+    NovoJogo = FALSO;
+    fechado = false;
+    app().Post([&] {
+        fechado = true;
+        frmStatus->Unload();
+    });
+    MostraStatus();
+    EXPECT_TRUE(fechado);
+    EXPECT_FALSE(frmStatus.Loaded());
+    frmStatus.Reset();
 }

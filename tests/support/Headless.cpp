@@ -12,8 +12,8 @@
 
 namespace testing_support {
 
-HeadlessTest::HeadlessTest() {
-    auto backend = std::make_unique<ui::HeadlessBackend>();
+HeadlessTest::HeadlessTest(std::uint32_t startTicks) {
+    auto backend = std::make_unique<ui::HeadlessBackend>(startTicks);
     backend_ = backend.get();
     app_ = std::make_unique<ui::Application>(std::move(backend));
     char pattern[] = "/tmp/qvtestXXXXXX";

@@ -14,7 +14,8 @@ namespace testing_support {
 
 class HeadlessTest : public ::testing::Test {
   protected:
-    HeadlessTest();
+    // `startTicks` sets the virtual clock's first reading (near 2^32 to test its wrap).
+    explicit HeadlessTest(std::uint32_t startTicks = 1000);
     ~HeadlessTest() override;
 
     ui::HeadlessBackend& backend() { return *backend_; }

@@ -34,9 +34,12 @@ int HeadlessBackend::ShowMessage(const std::string& text, int style, const std::
     if (answers_.empty()) {
         return MessageDialog(text, style, title, 640, 480).DefaultAnswer();
     }
-    const int answer = answers_.front();
+    Answer next = std::move(answers_.front());
     answers_.pop_front();
-    return answer;
+    if (next.before) {
+        next.before();
+    }
+    return next.answer;
 }
 
 void HeadlessBackend::SetPointer(int code, const Picture*, int, int) {

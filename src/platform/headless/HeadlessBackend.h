@@ -5,6 +5,7 @@
 #include "platform/Backend.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,11 @@ class HeadlessBackend : public Backend {
     // Test controls.
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
-    void AnswerNext(int answer) { answers_.push_back(answer); }
+    // The next message box gets `answer`; `before` runs first, as the player might act
+    // (restore a file) while the box is up.
+    void AnswerNext(int answer, std::function<void()> before = nullptr) {
+        answers_.push_back({answer, std::move(before)});
+    }
     const std::vector<Message>& Messages() const { return messages_; }
     int Pointer() const { return pointer_; }
     const std::vector<int>& PointerHistory() const { return pointerHistory_; }
@@ -49,7 +54,11 @@ class HeadlessBackend : public Backend {
     std::uint32_t now_;
     int screenW_, screenH_;
     std::deque<InputEvent> input_;
-    std::deque<int> answers_;
+    struct Answer {
+        int answer;
+        std::function<void()> before;
+    };
+    std::deque<Answer> answers_;
     std::vector<Message> messages_;
     int pointer_ = 0;
     std::vector<int> pointerHistory_;

@@ -1,0 +1,117 @@
+#include "core/ModoTela.h"
+#include "core/Globais.h"
+#include "core/Inicio.h"
+#include "core/TelaBase.h"
+#include "support/Headless.h"
+
+using testing_support::HeadlessTest;
+
+namespace {
+
+class Tela : public TelaBase {};
+
+// The headless screen is 1024 x 768 pixels: 15360 x 11520 twips.
+constexpr int CENTRO_L = 192 * 15, CENTRO_T = 144 * 15;
+
+class ModoTelaTest : public HeadlessTest {
+  protected:
+    ModoTelaTest() { InicializaGlobais(); }
+    ui::FormRef<Tela> a, b;
+
+    static void ExpectWindowAt(Tela& t, int left, int top) {
+        EXPECT_EQ(t.WindowState(), ui::vbNormal);
+        EXPECT_EQ(t.Left(), left);
+        EXPECT_EQ(t.Top(), top);
+        EXPECT_EQ(t.Width(), 9600);
+        EXPECT_EQ(t.Height(), 7200);
+        EXPECT_EQ(t.Picture_Center.Left(), 0);
+        EXPECT_EQ(t.Picture_Center.Top(), 0);
+        EXPECT_EQ(JanelaEsquerda, left);
+        EXPECT_EQ(JanelaTopo, top);
+    }
+};
+
+} // namespace
+
+TEST_F(ModoTelaTest, FirstFullScreenStartRemembersTheCornerForWindowMode) {
+    EntradaTravada = VERDADEIRO;
+    PosicionaForm(*a);
+    EXPECT_EQ(EntradaTravada, FALSO);
+    EXPECT_EQ(a->WindowState(), ui::vbMaximized);
+    EXPECT_EQ(a->Width(), 15360);
+    EXPECT_EQ(a->Height(), 11520);
+    EXPECT_EQ(a->Picture_Center.Left(), 192);
+    EXPECT_EQ(a->Picture_Center.Top(), 144);
+    EXPECT_EQ(JanelaEsquerda, 0);
+    EXPECT_EQ(JanelaTopo, 0);
+    // The corner button's switch keeps the remembered position; back again returns there.
+    ModoTela = 1;
+    AjustaTela(*a);
+    ExpectWindowAt(*a, 0, 0);
+    ModoTela = 2;
+    AjustaTela(*a);
+    ModoTela = 1;
+    AjustaTela(*a);
+    ExpectWindowAt(*a, 0, 0);
+}
+
+TEST_F(ModoTelaTest, WindowModeKeepsThePositionAcrossScreensAndFollowsADrag) {
+    ModoTela = 1;
+    JanelaEsquerda = 1500;
+    JanelaTopo = -300;
+    PosicionaForm(*a);
+    ExpectWindowAt(*a, 1500, -300);
+    // Grabbed at stage pixel (10, 20), released at (15, 28).
+    ArrastoX = 10.0f * TwipsX;
+    ArrastoY = 20.0f * TwipsY;
+    ArrastaJanela(*a, 15, 28);
+    EXPECT_EQ(JanelaEsquerda, 1500 + 5 * 15);
+    EXPECT_EQ(JanelaTopo, -300 + 8 * 15);
+    PosicionaForm(*b);
+    ExpectWindowAt(*b, 1575, -180);
+    // A maximised window does not follow the pointer.
+    b->WindowState(ui::vbMaximized);
+    ArrastaJanela(*b, 100, 100);
+    EXPECT_EQ(JanelaEsquerda, 1575);
+}
+
+// Less than 8 pixels of the window on screen, the no-position value included: centred.
+TEST_F(ModoTelaTest, WindowModeBringsAnOffScreenWindowBack) {
+    ModoTela = 1;
+    const int ultimaVisivel = -(640 - 8) * 15;
+    const struct {
+        int left, top;
+        bool centred;
+    } casos[] = {
+        {-9600, -7200, true},        {ultimaVisivel, 0, false},  {ultimaVisivel - 15, 0, true},
+        {15360 - 8 * 15, 0, false},  {15360 - 7 * 15, 0, true},  {0, 11520 - 7 * 15, true},
+        {0, -(480 - 8) * 15, false}, {0, -(480 - 7) * 15, true},
+    };
+    for (const auto& c : casos) {
+        JanelaEsquerda = c.left;
+        JanelaTopo = c.top;
+        PosicionaForm(*a);
+        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+        ExpectWindowAt(*a, c.centred ? CENTRO_L : c.left, c.centred ? CENTRO_T : c.top);
+    }
+}
+
+TEST_F(ModoTelaTest, ModeOutsideOneAndTwoLaysNothingOutUntilTheKeySwitchesIt) {
+    ModoTela = 7;
+    JanelaEsquerda = 3000;
+    JanelaTopo = 1500;
+    a->Picture_Center.Move(5, 6, 640, 480);
+    PosicionaForm(*a);
+    EXPECT_EQ(a->WindowState(), ui::vbNormal);
+    EXPECT_EQ(a->Picture_Center.Left(), 5);
+    EXPECT_EQ(a->Picture_Center.Top(), 6);
+    EXPECT_EQ(a->Left(), 3000); // only the remembered position is applied
+    // The key: any mode but 1 becomes window mode with the position forgotten (so centred).
+    AlternaModoTela(*a);
+    EXPECT_EQ(ModoTela, 1);
+    ExpectWindowAt(*a, CENTRO_L, CENTRO_T);
+    AlternaModoTela(*a);
+    EXPECT_EQ(ModoTela, 2);
+    EXPECT_EQ(a->WindowState(), ui::vbMaximized);
+    EXPECT_EQ(JanelaEsquerda, CENTRO_L);
+}

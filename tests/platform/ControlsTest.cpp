@@ -1,0 +1,173 @@
+#include "core/TelaBase.h"
+#include "platform/MessageDialog.h"
+#include "support/Headless.h"
+
+#include <SDL.h>
+
+using testing_support::HeadlessTest;
+
+namespace {
+
+class Tela : public TelaBase {
+  public:
+    ui::Image a{Picture_Center};
+    ui::Image b{Picture_Center};
+    // Braces with a picture box as parent would pick the (deleted) copy constructor.
+    ui::PictureBox caixa{static_cast<ui::Container&>(Picture_Center)};
+    ui::Image dentro{caixa};
+    Tela() {
+        a.Move(10, 10, 40, 40);
+        b.Move(100, 10, 40, 40);
+        caixa.Move(200, 100, 100, 100);
+        dentro.Move(10, 20, 30, 30);
+    }
+};
+
+class Controls : public HeadlessTest {
+  protected:
+    Controls() { tela.Show(); }
+    ui::FormRef<Tela> tela;
+
+    void Press(float x, float y) { backend().Push({ui::InputEvent::Kind::MouseDown, x, y, 1}); }
+    void Release(float x, float y) { backend().Push({ui::InputEvent::Kind::MouseUp, x, y, 1}); }
+};
+
+} // namespace
+
+TEST_F(Controls, ClickNeedsPressAndReleaseOnTheSameControlWhichKeepsThePointer) {
+    int clicksA = 0, clicksB = 0, upsB = 0;
+    std::vector<std::pair<float, float>> movesA;
+    tela->a.Click = [&] { ++clicksA; };
+    tela->b.Click = [&] { ++clicksB; };
+    tela->b.MouseUp = [&](int, int, float, float) { ++upsB; };
+    tela->a.MouseMove = [&](int buttons, int, float x, float y) {
+        EXPECT_EQ(buttons, 1);
+        movesA.emplace_back(x, y);
+    };
+    // Pressed on a, dragged over b and released there: a keeps the pointer, nobody clicks.
+    Press(20, 20);
+    MoveTo(110, 15, 1);
+    Release(110, 15);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicksA + clicksB + upsB, 0);
+    ASSERT_EQ(movesA.size(), 1u);
+    EXPECT_EQ(movesA[0], std::make_pair(100.0f, 5.0f)); // in a's pixels, outside it
+    // Pressed on a, moved off and back, released on a: a click.
+    Press(20, 20);
+    MoveTo(300, 300, 1);
+    Release(49, 49);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicksA, 1);
+    // The press went to a screen that has closed since: its release clicks nothing here.
+    Release(20, 20);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicksA, 1);
+}
+
+TEST_F(Controls, HiddenAndDisabledControlsTakeNoClicks) {
+    int clicksB = 0, clicksStage = 0, clicksInside = 0;
+    tela->b.Click = [&] { ++clicksB; };
+    tela->Picture_Center.Click = [&] { ++clicksStage; };
+    float insideX = -1, insideY = -1;
+    tela->dentro.Click = [&] { ++clicksInside; };
+    tela->dentro.MouseDown = [&](int, int, float x, float y) {
+        insideX = x;
+        insideY = y;
+    };
+    tela->b.Visible(false);
+    Click(110, 20);
+    ASSERT_TRUE(RunFor(50));
+    tela->b.Visible(true);
+    tela->b.Enabled(false);
+    Click(110, 20);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicksB, 0);
+    EXPECT_EQ(clicksStage, 2); // what no control takes goes to the stage
+    // A control inside a picture box, with coordinates in its own pixels.
+    Click(215, 125);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicksInside, 1);
+    EXPECT_EQ(insideX, 5);
+    EXPECT_EQ(insideY, 5);
+}
+
+// A control disabled by its own press (as a blink does) takes no click on release.
+TEST_F(Controls, ControlDisabledByItsPressIsNotClicked) {
+    int clicks = 0;
+    tela->a.MouseDown = [&](int, int, float, float) { tela->a.Enabled(false); };
+    tela->a.Click = [&] { ++clicks; };
+    Click(20, 20);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(Controls, LabelWrapsWordsAndAutoSizes) {
+    ui::Label rotulo(tela->Picture_Center);
+    rotulo.FontSize(14);
+    rotulo.Move(0, 0, 170, 20);
+    const std::string texto = "QUAL É A CAPITAL DO ESTADO DE PERNAMBUCO";
+    rotulo.Caption(texto);
+    const auto linhas = rotulo.Lines();
+    ASSERT_GT(linhas.size(), 1u);
+    std::string junto;
+    for (const auto& l : linhas) {
+        EXPECT_LE(ui::TextWidth(l, rotulo.TextFont()), 170) << l;
+        junto += (junto.empty() ? "" : " ") + l;
+    }
+    EXPECT_EQ(junto, texto);
+    EXPECT_EQ(rotulo.Height(), 20); // a fixed box keeps its size
+
+    // A word wider than the box breaks between characters.
+    rotulo.Caption("PARALELEPIPEDO");
+    rotulo.Width(40);
+    for (const auto& l : rotulo.Lines()) {
+        EXPECT_LE(ui::TextWidth(l, rotulo.TextFont()), 40) << l;
+    }
+
+    const int linha = ui::LineHeight(rotulo.TextFont());
+    rotulo.WordWrap(true);
+    rotulo.Width(170);
+    rotulo.AutoSize(true);
+    rotulo.Caption(texto);
+    EXPECT_EQ(rotulo.Width(), 170);
+    EXPECT_EQ(rotulo.Height(), linha * static_cast<int>(rotulo.Lines().size()));
+
+    rotulo.WordWrap(false);
+    rotulo.Caption("UM\rDOIS E TRES");
+    EXPECT_EQ(rotulo.Lines(), (std::vector<std::string>{"UM", "DOIS E TRES"}));
+    EXPECT_EQ(rotulo.Width(), ui::TextWidth("DOIS E TRES", rotulo.TextFont()));
+    EXPECT_EQ(rotulo.Height(), 2 * linha);
+}
+
+TEST_F(Controls, LabelChangeEventOnlyOnANewCaption) {
+    ui::Label rotulo(tela->Picture_Center);
+    int mudancas = 0;
+    rotulo.Change = [&] { ++mudancas; };
+    rotulo.Caption("A");
+    rotulo.Caption("A");
+    rotulo.Caption("B");
+    EXPECT_EQ(mudancas, 2);
+}
+
+TEST_F(Controls, MessageBoxButtonsAndDefaultAnswers) {
+    EXPECT_EQ(app().MsgBox("ok"), ui::vbOK);
+    EXPECT_EQ(app().MsgBox("info", ui::vbInformation), ui::vbOK);
+    EXPECT_EQ(app().MsgBox("erro", ui::vbAbortRetryIgnore | ui::vbExclamation), ui::vbAbort);
+    EXPECT_EQ(backend().Messages()[0].title, "Quorvane");
+
+    const ui::MessageDialog d("linha 1\r\rlinha 3", ui::vbAbortRetryIgnore | ui::vbExclamation,
+                              "Quorvane", 640, 480);
+    EXPECT_EQ(d.Lines(), (std::vector<std::string>{"linha 1", "", "linha 3"}));
+    ASSERT_EQ(d.Buttons().size(), 3u);
+    const std::vector<std::pair<std::string, int>> esperados = {
+        {"Anular", ui::vbAbort}, {"Repetir", ui::vbRetry}, {"Ignorar", ui::vbIgnore}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& botao = d.Buttons()[i];
+        EXPECT_EQ(botao.caption, esperados[i].first);
+        EXPECT_EQ(d.AnswerAt(botao.rect.x + botao.rect.w / 2, botao.rect.y + botao.rect.h / 2),
+                  esperados[i].second);
+        EXPECT_TRUE(SDL_HasIntersection(&botao.rect, &d.Frame()));
+    }
+    EXPECT_EQ(d.AnswerAt(d.Frame().x + 1, d.Frame().y + 1), 0);
+    EXPECT_EQ(d.CancelAnswer(), 0); // Escape does not answer a three-button box
+}
