@@ -28,6 +28,7 @@ test-sanitize: deps
 
 bench: release
 	$(BUILD)/release/bench/quorvane_bench
+	bench/startup.sh $(BUILD)/release/game
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
