@@ -189,7 +189,6 @@ TEST_F(SomTest, NewEffectCutsThePlayingOne) {
 
 TEST_F(SomTest, GatedNarrationAndMusicDoNotCreateTheHiddenWindow) {
     Narration("trilha09.wav", 5000);
-    Effect("gamebgm.mid", 0);
     testfiles::Save(fs::path(PastaSons) / "gamebgm.mid", testfiles::OneNote());
 
     SomLigado = FALSO;
