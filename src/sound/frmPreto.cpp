@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #ifdef QV_HAVE_EMBEDDED
 #include "embedded/EmbeddedPictures.h"
 #endif
@@ -17,8 +19,15 @@ constexpr int HOT_Y = 1;
 
 #ifdef QV_HAVE_EMBEDDED
 
+// The picture marks its transparent pixels magenta; a pointer needs them clear.
 ui::Picture Ponteiro() {
-    return ui::Picture::FromMemory(EmbeddedPicture("ponteiro"));
+    ui::Picture picture = ui::Picture::FromMemory(EmbeddedPicture("ponteiro"));
+    SDL_Surface* s = picture.Surface();
+    for (int y = 0; y < s->h; ++y) {
+        auto* linha = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
+        std::replace(linha, linha + s->w, Uint32{0xFFFF00FF}, Uint32{0});
+    }
+    return picture;
 }
 
 #else
