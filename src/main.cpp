@@ -1,12 +1,14 @@
 #include "core/Inicio.h"
 #include "platform/Application.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlBackend.h"
 
 #include <cstdio>
 
 int main() {
     try {
-        ui::Application app(std::make_unique<ui::SdlBackend>());
+        auto backend = std::make_unique<ui::SdlBackend>();
+        ui::Application app(std::move(backend), ui::OpenSdlAudio());
         return app.Run(Main);
     } catch (const std::exception& e) {
         // The window system itself could not start: nothing can show a message box.

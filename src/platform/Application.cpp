@@ -20,12 +20,16 @@ constexpr std::uint32_t FRAME_MS = 16;
 
 } // namespace
 
-Application::Application(std::unique_ptr<Backend> backend) : backend_(std::move(backend)) {
+Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<Audio> audio)
+    : backend_(std::move(backend)),
+      audio_(audio ? std::move(audio) : std::make_unique<SilentAudio>()) {
     current = this;
 }
 
 Application::~Application() {
     forms_.clear();
+    // Before the posted-event queue goes: the audio thread posts completion events.
+    audio_.reset();
     if (current == this) {
         current = nullptr;
     }
@@ -47,6 +51,7 @@ void Application::DoEvents() {
     while (backend_->PollEvent(event)) {
         Dispatch(event);
     }
+    audio_->Update(Ticks());
     FireDueTimers();
     RunPosted();
     Draw();
@@ -57,6 +62,9 @@ void Application::Idle(std::uint32_t maxMs) {
     std::int64_t timeout = maxMs;
     for (const Timer* t : timers_) {
         timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(t->Due(), now)));
+    }
+    if (const auto due = audio_->NextDeadline()) {
+        timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(*due, now)));
     }
     if (dirty_) {
         timeout = std::min<std::int64_t>(

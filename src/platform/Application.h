@@ -2,6 +2,7 @@
 // application-wide pointer and the program's end.
 #pragma once
 
+#include "platform/Audio.h"
 #include "platform/Backend.h"
 #include "platform/Picture.h"
 
@@ -28,7 +29,8 @@ constexpr const char* APP_TITLE = "Quorvane";
 
 class Application {
   public:
-    explicit Application(std::unique_ptr<Backend> backend);
+    // Without an audio backend the program runs silent.
+    explicit Application(std::unique_ptr<Backend> backend, std::unique_ptr<Audio> audio = nullptr);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -36,12 +38,14 @@ class Application {
     static Application& Current();
     static bool Exists();
     Backend& backend() { return *backend_; }
+    Audio& audio() { return *audio_; }
 
     std::uint32_t Ticks() { return backend_->Ticks(); }
 
-    // Handles every pending input event, due timer tick and posted event, and draws.
+    // Handles every pending input event, due timer tick, audio deadline and posted event, and
+    // draws.
     void DoEvents();
-    // Sleeps until input arrives, a timer falls due, or `maxMs` has passed.
+    // Sleeps until input arrives, a timer or audio deadline falls due, or `maxMs` has passed.
     void Idle(std::uint32_t maxMs);
     // Runs the event loop until End(); returns the exit status. An error that no handler
     // caught is shown with its number and description and ends with status 1.
@@ -88,6 +92,7 @@ class Application {
     int ShowUnhandled(const std::exception& e, int number);
 
     std::unique_ptr<Backend> backend_;
+    std::unique_ptr<Audio> audio_;
     std::vector<std::shared_ptr<Form>> forms_;
     std::vector<Timer*> timers_;
     std::mutex postedMutex_;

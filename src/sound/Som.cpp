@@ -1,10 +1,113 @@
 #include "sound/Som.h"
 
-// Silent until the sound module is built.
-void TocaSom(const std::string&, int) {}
-void AbreNarracao(const std::string&) {}
-void TocaNarracao(const std::string&) {}
-void ParaNarracao() {}
-void FechaNarracao() {}
-void AbreMusica(const std::string&, const std::string&) {}
-void PararTodosSons() {}
+#include "core/Espera.h"
+#include "core/Figuras.h"
+#include "core/Globais.h"
+#include "platform/Application.h"
+#include "platform/Files.h"
+#include "sound/frmPreto.h"
+
+namespace {
+
+// At least two digits, with a leading zero: 1 gives "01", 12 gives "12".
+std::string DoisDigitos(int n) {
+    const std::string digitos = std::to_string(n);
+    return digitos.size() < 2 ? "0" + digitos : digitos;
+}
+
+std::string Variacao(const std::string& nome, int n) {
+    return nome + "-" + DoisDigitos(n);
+}
+
+ui::MediaPlayer& Narracao() {
+    return frmPreto->MMControl1;
+}
+
+ui::MediaPlayer& Musica() {
+    return frmPreto->MMControl2;
+}
+
+} // namespace
+
+void TocaSom(const std::string& nome, int flags) {
+    if (!Sim(SomLigado)) {
+        return;
+    }
+    ui::DoEvents();
+    CursorTela(ui::vbHourglass);
+    ui::PlaySoundFile(PastaSons + nome + ".WAV", flags);
+    CursorTela(ui::vbCustom);
+}
+
+void TocaSomVariado(const std::string& nome, int flags) {
+    const int quantas = ContaVariacoes(nome);
+    TocaSom(Variacao(nome, Aleatorio(1, quantas)), flags);
+}
+
+std::int16_t ContaVariacoes(const std::string& nome) {
+    int n = 1;
+    while (ui::FileExists(PastaSons + Variacao(nome, n) + ".wav")) {
+        ++n;
+    }
+    return static_cast<std::int16_t>(n - 1);
+}
+
+void SilenciaEfeito() {
+    TocaSom("mudo", ui::SND_NODEFAULT);
+}
+
+void AbreNarracao(const std::string& nome) {
+    if (!Sim(SomLigado)) {
+        return;
+    }
+    Narracao().Command("close");
+    Narracao().FileName = PastaAudio + nome + ".wav";
+    Narracao().Command("open");
+}
+
+void TocaNarracao(const std::string& /*modo*/) {
+    if (!Sim(SomLigado)) {
+        return;
+    }
+    Narracao().Command("play");
+}
+
+void ParaNarracao() {
+    Narracao().Command("stop");
+}
+
+void FechaNarracao() {
+    Narracao().Command("close");
+}
+
+void AbreMusica(const std::string& nome, const std::string& /*modo*/) {
+    if (!Sim(MusicaLigada)) {
+        return;
+    }
+    Musica().Command("stop");
+    Musica().Command("close");
+    Musica().FileName = PastaSons + nome + ".mid";
+    Musica().Command("open");
+}
+
+void VoltaMusica() {
+    Musica().Command("prev");
+}
+
+void TocaMusica() {
+    Musica().Command("play");
+}
+
+void ParaMusica() {
+    Musica().Command("stop");
+}
+
+void SilenciaSons() {
+    SilenciaEfeito();
+    FechaNarracao();
+}
+
+void PararTodosSons() {
+    SilenciaSons();
+    ParaMusica();
+}

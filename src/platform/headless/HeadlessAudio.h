@@ -1,0 +1,40 @@
+// Sound for tests: nothing is heard; every effect and player command is logged, files are
+// measured, and plays run on the headless backend's virtual clock.
+#pragma once
+
+#include "platform/Audio.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class HeadlessBackend;
+
+class HeadlessAudio : public Audio {
+  public:
+    explicit HeadlessAudio(HeadlessBackend& clock);
+    ~HeadlessAudio() override;
+
+    // A waited-for effect moves the virtual clock on by the file's length.
+    void PlayEffect(const std::string& path, int flags) override;
+    std::unique_ptr<Voice> NewVoice(const std::string& name, std::function<void()> ended) override;
+    std::optional<std::uint32_t> NextDeadline() const override;
+    // Ends the plays whose time has come.
+    void Update(std::uint32_t now) override;
+
+    // "effect <path> <flags>" and "<player> <command>[ <path>]", in order, paths as given.
+    const std::vector<std::string>& Log() const;
+    // The effect that sounds now (its path as given), or "".
+    std::string EffectPlaying() const;
+    // Whether the named player sounds now.
+    bool Playing(const std::string& name) const;
+
+    struct State;
+
+  private:
+    std::shared_ptr<State> state_;
+};
+
+} // namespace ui

@@ -1,0 +1,332 @@
+#include "platform/sdl/SdlAudio.h"
+
+#include "platform/Files.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <strings.h>
+
+namespace ui {
+
+namespace {
+
+// 512 frames at 44100 Hz: an effect starts within about 12 ms of the call.
+constexpr int RATE = 44100;
+constexpr int BUFFER_FRAMES = 512;
+constexpr int EFFECT_CHANNEL = 0;
+constexpr int FIRST_CHANNELS = 4;
+
+struct ChunkDeleter {
+    void operator()(Mix_Chunk* c) const { Mix_FreeChunk(c); }
+};
+struct MusicDeleter {
+    void operator()(Mix_Music* m) const { Mix_FreeMusic(m); }
+};
+using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
+
+// The audio subsystem and the opened mixer device, closed in reverse order.
+class Device {
+  public:
+    Device() {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            throw std::runtime_error(SDL_GetError());
+        }
+        if (Mix_OpenAudio(RATE, AUDIO_S16SYS, 2, BUFFER_FRAMES) != 0) {
+            const std::string error = Mix_GetError();
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            throw std::runtime_error(error);
+        }
+    }
+    ~Device() {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+};
+
+bool IsMidi(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos) {
+        return false;
+    }
+    const std::string ext = path.substr(dot + 1);
+    return strcasecmp(ext.c_str(), "mid") == 0 || strcasecmp(ext.c_str(), "midi") == 0;
+}
+
+// What the finished callbacks need of a player: whether a play is running, and whom to tell.
+struct Ending {
+    std::atomic<bool> playing = false;
+    std::function<void()> ended;
+};
+
+// A player's file on its channel (WAV) or on the music stream (MIDI).
+struct Slot {
+    ChunkPtr chunk;
+    MusicPtr music;
+    std::shared_ptr<Ending> ending;
+    bool paused = false;
+    bool atStart = true;
+};
+
+class Mixer;
+
+// The finished callbacks carry no user data; they reach the one open mixer through this.
+std::mutex gate;
+Mixer* active = nullptr;
+
+class Mixer {
+  public:
+    Mixer() {
+        Mix_AllocateChannels(FIRST_CHANNELS);
+        Mix_SetSoundFonts(QV_SOUNDFONT_FILE);
+        {
+            std::lock_guard<std::mutex> lock(gate);
+            active = this;
+        }
+        // Outside the gate: these take the audio lock, which a running callback holds.
+        Mix_ChannelFinished(&Mixer::ChannelFinished);
+        Mix_HookMusicFinished(&Mixer::MusicFinished);
+    }
+    ~Mixer() {
+        std::lock_guard<std::mutex> lock(gate);
+        active = nullptr;
+    }
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    void PlayEffect(const std::string& path, int flags);
+
+    int AddSlot(std::function<void()> ended);
+    void RemoveSlot(int channel);
+    void Open(int channel, const std::string& path);
+    void Close(int channel);
+    void Play(int channel);
+    void Stop(int channel);
+    void Rewind(int channel);
+
+  private:
+    static void ChannelFinished(int channel);
+    static void MusicFinished();
+    // Called with `gate` held, on the audio thread or inside a halt.
+    void Finished(int channel);
+    std::uint32_t LengthMs(const Mix_Chunk& chunk) const;
+
+    Device device_; // first, so that it closes last
+    std::condition_variable effectEnded_;
+    bool effectPlaying_ = false;                     // guarded by gate
+    std::map<int, Slot> slots_;                      // UI thread only
+    std::map<int, std::shared_ptr<Ending>> endings_; // guarded by gate
+    std::atomic<int> musicChannel_ = -1;
+    ChunkPtr effect_;
+};
+
+void Mixer::ChannelFinished(int channel) {
+    std::lock_guard<std::mutex> lock(gate);
+    if (active != nullptr) {
+        active->Finished(channel);
+    }
+}
+
+void Mixer::MusicFinished() {
+    std::lock_guard<std::mutex> lock(gate);
+    if (active != nullptr) {
+        active->Finished(active->musicChannel_);
+    }
+}
+
+void Mixer::Finished(int channel) {
+    if (channel == EFFECT_CHANNEL) {
+        effectPlaying_ = false;
+        effectEnded_.notify_all();
+        return;
+    }
+    const auto it = endings_.find(channel);
+    if (it != endings_.end() && it->second->playing.exchange(false) && it->second->ended) {
+        it->second->ended();
+    }
+}
+
+std::uint32_t Mixer::LengthMs(const Mix_Chunk& chunk) const {
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    const std::uint64_t bytesPerSecond =
+        static_cast<std::uint64_t>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    return bytesPerSecond == 0 ? 0
+                               : static_cast<std::uint32_t>(chunk.alen * 1000ull / bytesPerSecond);
+}
+
+void Mixer::PlayEffect(const std::string& path, int flags) {
+    ChunkPtr chunk(Mix_LoadWAV(ResolvePath(path).c_str()));
+    if (!chunk) {
+        return;
+    }
+    Mix_HaltChannel(EFFECT_CHANNEL);
+    effect_ = std::move(chunk);
+    const std::uint32_t length = LengthMs(*effect_);
+    {
+        std::lock_guard<std::mutex> lock(gate);
+        effectPlaying_ = true;
+    }
+    if (Mix_PlayChannel(EFFECT_CHANNEL, effect_.get(), 0) < 0) {
+        std::lock_guard<std::mutex> lock(gate);
+        effectPlaying_ = false;
+        return;
+    }
+    if ((flags & SND_ASYNC) != 0) {
+        return;
+    }
+    // A stalled device must not hang the program: give up a second after the end.
+    std::unique_lock<std::mutex> lock(gate);
+    effectEnded_.wait_for(lock, std::chrono::milliseconds(length + 1000),
+                          [this] { return !effectPlaying_; });
+}
+
+int Mixer::AddSlot(std::function<void()> ended) {
+    int channel = EFFECT_CHANNEL + 1;
+    while (slots_.contains(channel)) {
+        ++channel;
+    }
+    if (channel >= Mix_AllocateChannels(-1)) {
+        Mix_AllocateChannels(channel + 1);
+    }
+    auto ending = std::make_shared<Ending>();
+    ending->ended = std::move(ended);
+    slots_[channel].ending = ending;
+    std::lock_guard<std::mutex> lock(gate);
+    endings_[channel] = std::move(ending);
+    return channel;
+}
+
+void Mixer::RemoveSlot(int channel) {
+    Close(channel);
+    {
+        std::lock_guard<std::mutex> lock(gate);
+        endings_.erase(channel);
+    }
+    slots_.erase(channel);
+}
+
+void Mixer::Open(int channel, const std::string& path) {
+    Close(channel);
+    Slot& slot = slots_.at(channel);
+    const std::string resolved = ResolvePath(path);
+    if (IsMidi(resolved)) {
+        slot.music.reset(Mix_LoadMUS(resolved.c_str()));
+    } else {
+        slot.chunk.reset(Mix_LoadWAV(resolved.c_str()));
+    }
+}
+
+void Mixer::Close(int channel) {
+    Rewind(channel);
+    Slot& slot = slots_.at(channel);
+    slot.chunk.reset();
+    slot.music.reset();
+}
+
+void Mixer::Play(int channel) {
+    Slot& slot = slots_.at(channel);
+    if ((!slot.chunk && !slot.music) || (!slot.paused && !slot.atStart)) {
+        return;
+    }
+    slot.ending->playing = true;
+    if (slot.paused) {
+        slot.music ? Mix_ResumeMusic() : Mix_Resume(channel);
+    } else if (slot.music) {
+        // One music stream: the player that plays MIDI last owns it.
+        musicChannel_ = channel;
+        Mix_PlayMusic(slot.music.get(), 0);
+    } else {
+        Mix_PlayChannel(channel, slot.chunk.get(), 0);
+    }
+    slot.paused = false;
+    slot.atStart = false;
+}
+
+void Mixer::Stop(int channel) {
+    Slot& slot = slots_.at(channel);
+    if (!slot.ending->playing.exchange(false)) {
+        return;
+    }
+    slot.music ? Mix_PauseMusic() : Mix_Pause(channel);
+    slot.paused = true;
+}
+
+void Mixer::Rewind(int channel) {
+    Slot& slot = slots_.at(channel);
+    slot.ending->playing = false;
+    if (slot.music && musicChannel_ == channel) {
+        Mix_HaltMusic();
+    } else if (slot.chunk) {
+        Mix_HaltChannel(channel);
+    }
+    slot.paused = false;
+    slot.atStart = true;
+}
+
+class SdlVoice : public Voice {
+  public:
+    SdlVoice(std::weak_ptr<Mixer> mixer, int channel)
+        : mixer_(std::move(mixer)), channel_(channel) {}
+    ~SdlVoice() override {
+        if (auto m = mixer_.lock()) {
+            m->RemoveSlot(channel_);
+        }
+    }
+    SdlVoice(const SdlVoice&) = delete;
+    SdlVoice& operator=(const SdlVoice&) = delete;
+
+    void Open(const std::string& path) override { With(&Mixer::Open, path); }
+    void Close() override { With(&Mixer::Close); }
+    void Play() override { With(&Mixer::Play); }
+    void Stop() override { With(&Mixer::Stop); }
+    void Rewind() override { With(&Mixer::Rewind); }
+
+  private:
+    // The device may have closed before the player goes; then nothing sounds.
+    template <class... P, class... A> void With(void (Mixer::*op)(int, P...), const A&... args) {
+        if (auto m = mixer_.lock()) {
+            ((*m).*op)(channel_, args...);
+        }
+    }
+
+    std::weak_ptr<Mixer> mixer_;
+    int channel_;
+};
+
+class SdlAudio : public Audio {
+  public:
+    explicit SdlAudio(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)) {}
+
+    void PlayEffect(const std::string& path, int flags) override {
+        mixer_->PlayEffect(path, flags);
+    }
+    std::unique_ptr<Voice> NewVoice(const std::string&, std::function<void()> ended) override {
+        return std::make_unique<SdlVoice>(mixer_, mixer_->AddSlot(std::move(ended)));
+    }
+
+  private:
+    std::shared_ptr<Mixer> mixer_;
+};
+
+} // namespace
+
+std::unique_ptr<Audio> OpenSdlAudio() {
+    try {
+        return std::make_unique<SdlAudio>(std::make_shared<Mixer>());
+    } catch (const std::runtime_error&) {
+        return std::make_unique<SilentAudio>();
+    }
+}
+
+} // namespace ui
