@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <strings.h>
 
 namespace ui {
@@ -18,8 +19,16 @@ namespace {
 constexpr std::size_t kJetPageSize = 4096;
 constexpr std::size_t kRowOffsetMask = 0x1FFF;
 
+// The engine moves a query's condition tree into its table, where nothing frees it; handing
+// it back lets the reset free it with the rest.
 struct SqlDeleter {
-    void operator()(MdbSQL* sql) const { mdb_sql_exit(sql); }
+    void operator()(MdbSQL* sql) const {
+        if (sql->cur_table != nullptr && sql->sarg_tree == nullptr) {
+            std::swap(sql->sarg_tree, sql->cur_table->sarg_tree);
+        }
+        mdb_sql_reset(sql);
+        mdb_sql_exit(sql);
+    }
 };
 using SqlHandle = std::unique_ptr<MdbSQL, SqlDeleter>;
 
@@ -86,6 +95,19 @@ std::vector<bool> NullFlags(MdbTableDef* table) {
     return nulls;
 }
 
+// The table after FROM, or "" when the query names none.
+std::string QueryTable(const std::string& query) {
+    std::istringstream words(query);
+    std::string word;
+    while (words >> word) {
+        if (strcasecmp(word.c_str(), "FROM") == 0) {
+            words >> word;
+            return word;
+        }
+    }
+    return "";
+}
+
 int TableColumnIndex(MdbTableDef* table, const char* name) {
     for (unsigned i = 0; i < table->num_cols; ++i) {
         auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
@@ -110,14 +132,18 @@ void DataControl::Refresh() {
     if (sql->mdb == nullptr || mdb_read_catalog(sql->mdb, MDB_ANY) == nullptr) {
         Fail(ERR_DATABASE, "Banco de dados danificado ou ilegível", file_);
     }
+    const std::string tableName = QueryTable(RecordSource);
+    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(sql->mdb, tableName.c_str());
+    if (!tableName.empty() && (entry == nullptr || entry->object_type != MDB_TABLE)) {
+        Fail(ERR_TABLE_NOT_FOUND, "Tabela '" + tableName + "' não encontrada", file_);
+    }
     if (mdb_sql_run_query(sql.get(), RecordSource.c_str()) == nullptr) {
-        const std::string reason = mdb_sql_last_error(sql.get());
-        const bool noTable = reason.find("is not a table") != std::string::npos;
-        Fail(noTable ? ERR_TABLE_NOT_FOUND : ERR_QUERY,
-             (noTable ? "Tabela não encontrada (" : "Consulta inválida (") + reason + ")", file_);
+        Fail(ERR_QUERY,
+             "Consulta '" + RecordSource + "' falhou (" + mdb_sql_last_error(sql.get()) + ")",
+             file_);
     }
     MdbTableDef* table = sql->cur_table;
-    CheckConditionFields(sql->sarg_tree, file_);
+    CheckConditionFields(table->sarg_tree, file_);
 
     std::vector<int> tableIndex;
     for (unsigned i = 0; i < sql->num_columns; ++i) {
