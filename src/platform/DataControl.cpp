@@ -1,6 +1,7 @@
 #include "platform/DataControl.h"
 
 #include "platform/Error.h"
+#include "platform/JetFileCheck.h"
 
 #include <mdbsql.h>
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <strings.h>
@@ -16,7 +18,6 @@
 namespace ui {
 namespace {
 
-constexpr std::size_t kJetPageSize = 4096;
 constexpr std::size_t kRowOffsetMask = 0x1FFF;
 
 // The engine moves a query's condition tree into its table, where nothing frees it; handing
@@ -36,14 +37,9 @@ using SqlHandle = std::unique_ptr<MdbSQL, SqlDeleter>;
     throw RuntimeError(number, what + ": " + file);
 }
 
-// Jet 4 header page: the magic, the engine's signature and version 1 (Access 2000).
-bool IsJet4Header(const std::array<char, kJetPageSize>& page) {
-    static const std::string magic("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24);
-    return std::equal(magic.begin(), magic.end(), page.begin());
-}
-
-// Keeps anything that is not a Jet 4 database away from the engine.
-void CheckDatabaseFile(const std::string& path) {
+// Reads the whole file and keeps anything that is not an intact Jet 4 database away from the
+// engine.
+std::vector<std::uint8_t> ReadDatabaseFile(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -53,11 +49,21 @@ void CheckDatabaseFile(const std::string& path) {
     if (ec || status.type() != std::filesystem::file_type::regular || !in) {
         Fail(ERR_FILE_ACCESS, "Não foi possível ler o banco de dados", path);
     }
-    std::array<char, kJetPageSize> page{};
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size == 0 || size % kJetPageSize != 0 || !in.read(page.data(), page.size()) ||
-        !IsJet4Header(page)) {
+    std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
+    try {
+        jet::CheckHeader(file);
+    } catch (const jet::Damaged&) {
         Fail(ERR_DATABASE, "Formato de banco de dados não reconhecido (não é Access 2000)", path);
+    }
+    return file;
+}
+
+void CheckTable(const std::vector<std::uint8_t>& file, unsigned long page,
+                const std::string& path) {
+    try {
+        jet::CheckTable(file, static_cast<std::uint32_t>(page));
+    } catch (const jet::Damaged& e) {
+        Fail(ERR_DATABASE, std::string("Banco de dados danificado (") + e.what() + ")", path);
     }
 }
 
@@ -125,7 +131,8 @@ void DataControl::Refresh() {
     columns_.clear();
     rows_.clear();
     current_ = 0;
-    CheckDatabaseFile(file_);
+    const std::vector<std::uint8_t> file = ReadDatabaseFile(file_);
+    CheckTable(file, jet::kCatalogPage, file_);
 
     SqlHandle sql(mdb_sql_init());
     sql->mdb = mdb_open(file_.c_str(), MDB_NOFLAGS);
@@ -136,6 +143,9 @@ void DataControl::Refresh() {
     MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(sql->mdb, tableName.c_str());
     if (!tableName.empty() && (entry == nullptr || entry->object_type != MDB_TABLE)) {
         Fail(ERR_TABLE_NOT_FOUND, "Tabela '" + tableName + "' não encontrada", file_);
+    }
+    if (entry != nullptr) {
+        CheckTable(file, entry->table_pg, file_);
     }
     if (mdb_sql_run_query(sql.get(), RecordSource.c_str()) == nullptr) {
         Fail(ERR_QUERY,

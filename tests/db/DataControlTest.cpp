@@ -136,6 +136,13 @@ TEST(DataControl, BadInputsRaiseErrorsNamingTheFile) {
     bytes[6 * kPage - 1] = static_cast<char>(bytes[6 * kPage - 1] & ~0x04);
     WriteFile(nullText, bytes);
 
+    // A row count past the page's end: the engine would crack garbage rows and crash testing
+    // the condition on them.
+    const std::string rowCount = copy("rowcount.mdb");
+    bytes = ReadFile(rowCount);
+    bytes[5 * kPage + 13] = 0x74;
+    WriteFile(rowCount, bytes);
+
     struct Case {
         std::string file;
         int number;
@@ -152,6 +159,7 @@ TEST(DataControl, BadInputsRaiseErrorsNamingTheFile) {
         {noLevel, ui::ERR_ITEM_NOT_FOUND, "'nivel'"},
         {noQuestion, ui::ERR_ITEM_NOT_FOUND, "'pergunta'"},
         {nullText, ui::ERR_INVALID_USE_OF_NULL, "'pergunta'", "Select * FROM dados"},
+        {rowCount, ui::ERR_DATABASE, "danificado", "Select * FROM dados WHERE nivel = 1"},
     };
     // The engine itself would ignore a condition on a missing field and return every row.
     EXPECT_THROW(Opened(noLevel, "Select * FROM dados WHERE nivel = 2"), ui::RuntimeError);
@@ -164,20 +172,28 @@ TEST(DataControl, BadInputsRaiseErrorsNamingTheFile) {
 }
 
 // Damaged copies of a valid file either read or raise RuntimeError; the sanitizer build
-// catches anything worse.
+// catches anything worse. Damage goes where the engine looks: the structure pages (header,
+// maps, definitions, catalog), the row tables at the heads of pages and the row trailers at
+// their ends.
 TEST(DataControl, DamagedFilesNeverCrash) {
     TempDir dir;
     const std::string good = ReadFile(Database(dir, SampleQuestions(40)));
+    const std::size_t pages = good.size() / kPage;
     const std::string damaged = (dir / "damaged.mdb").string();
     std::mt19937 random(20240601);
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 600; ++round) {
         std::string bytes = good;
-        if (round % 4 == 0) {
-            bytes.resize(random() % (bytes.size() / kPage) * kPage + (round % 8 == 0 ? 0 : 100));
+        const int flips = 1 + static_cast<int>(random() % 8);
+        const unsigned where = random() % 3; // structure pages, page heads, page tails
+        for (int i = 0; i < flips; ++i) {
+            const std::size_t page = where == 0 ? random() % 6 : random() % pages;
+            const std::size_t offset = where == 1   ? random() % 128
+                                       : where == 2 ? kPage - 1 - random() % 256
+                                                    : random() % kPage;
+            bytes[page * kPage + offset] = static_cast<char>(random());
         }
-        const int flips = 1 + static_cast<int>(random() % 16);
-        for (int i = 0; i < flips && !bytes.empty(); ++i) {
-            bytes[random() % bytes.size()] = static_cast<char>(random());
+        if (round % 5 == 0) {
+            bytes.resize((1 + random() % (pages - 1)) * kPage);
         }
         WriteFile(damaged, bytes);
         OpenError(damaged);
