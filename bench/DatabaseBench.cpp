@@ -1,5 +1,9 @@
 // Opening the question database, running a level query and reading every row of the level.
+#include "core/Globais.h"
+#include "game/frmJogo.h"
+#include "platform/Application.h"
 #include "platform/DataControl.h"
+#include "platform/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,5 +68,24 @@ BENCHMARK(BM_LevelQueryReadAll)
     ->Arg(1000)
     ->Arg(2000)
     ->Unit(benchmark::kMillisecond);
+
+// The whole level load of the game screen: open, query, copy into the store, shuffle rows and
+// alternatives.
+void BM_CarregaNivel(benchmark::State& state) {
+    const std::string db = DatabaseWithRows(static_cast<int>(state.range(0)));
+    if (db.empty()) {
+        state.SkipWithError("the writer failed");
+        return;
+    }
+    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    PastaGraficos = fs::path(db).parent_path().string() + "/";
+    Nivel = 2;
+    for (auto _ : state) {
+        frmJogo->CarregaNivel();
+    }
+    frmJogo.Reset();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CarregaNivel)->Arg(10)->Arg(100)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace

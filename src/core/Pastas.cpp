@@ -3,6 +3,7 @@
 #include "core/ArquivoSequencial.h"
 #include "core/Globais.h"
 #include "platform/Application.h"
+#include "platform/DataControl.h"
 #include "platform/Files.h"
 
 #include <cctype>
@@ -63,4 +64,8 @@ void DefinePastas() {
     PastaGraficos = PastaPrograma + "graficos/";
     PastaPackage = RaizCD + "Package/Graficos/";
     PastaGraficosHD = PastaPrograma + "Graficos/";
+}
+
+void AbreBanco(ui::DataControl& dtSC, const std::string& nome) {
+    dtSC.DatabaseName = PastaGraficos + nome;
 }

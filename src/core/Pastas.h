@@ -8,6 +8,12 @@ void DefinePastas();
 std::string LeCdIni();
 bool ExisteSetupLst();
 
+namespace ui {
+class DataControl;
+}
+// Points the data control at a database of the program's graphics folder; opens nothing.
+void AbreBanco(ui::DataControl& dtSC, const std::string& nome);
+
 // Where the running program lies; tests point it elsewhere.
 extern std::function<std::string()> PastaDoExecutavel;
 

@@ -2,12 +2,17 @@
 #include "core/Config.h"
 #include "core/Globais.h"
 #include "core/Inicio.h"
+#include "platform/headless/HeadlessAudio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"
 #include "screens/frmPlacar.h"
 #include "screens/frmSaida.h"
 #include "support/Headless.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include <vector>
 
@@ -43,6 +48,13 @@ class Screens : public testing_support::HeadlessTest {
         }
     };
 
+    bool Mentions(const std::string& text) {
+        const auto& log = audio().Log();
+        return std::any_of(log.begin(), log.end(), [&](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        });
+    }
+
     // Stage pixel (x, y) in window client pixels, for the current layout.
     void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0) {
         float ox = 0, oy = 0;
@@ -75,7 +87,7 @@ TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
     EXPECT_TRUE(frmMenu.Loaded());
 }
 
-TEST_F(Screens, IntroSkipsOnEnterOrClickOnly) {
+TEST_F(Screens, IntroSkipsOnEnterOnlyAndBeforeItsStartTickOpensNoMusic) {
     Start();
     KeyPress(32);
     KeyPress(27);
@@ -85,6 +97,26 @@ TEST_F(Screens, IntroSkipsOnEnterOrClickOnly) {
     RunFor(10);
     EXPECT_FALSE(frmIntro.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());
+    RunFor(1000);
+    EXPECT_FALSE(Mentions("gamebgm"));
+    EXPECT_TRUE(Mentions("MMControl1 stop"));
+}
+
+TEST_F(Screens, IntroPlaysItsNarrationAndOpensTheMusicOnItsStartTick) {
+    Start();
+    EXPECT_TRUE(Mentions("trilha09"));
+    EXPECT_TRUE(audio().Playing("MMControl1"));
+    EXPECT_FALSE(Mentions("gamebgm"));
+    RunFor(150);
+    EXPECT_TRUE(Mentions("gamebgm"));
+}
+
+TEST_F(Screens, IntroClickOnTheStageSkips) {
+    Start();
+    ClickOnStage(*frmIntro, 20, 20);
+    RunFor(10);
+    EXPECT_TRUE(frmMenu.Loaded());
+    EXPECT_FALSE(frmIntro.Loaded());
 }
 
 TEST_F(Screens, MenuHoverEdgesOfThePlayHighlight) {
@@ -114,7 +146,8 @@ TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
     KeyDown(13); // ignored: the input lock is set
     RunFor(20);
     // Hidden at the start, toggled every 80 ms, hidden again at the end.
-    const std::vector<bool> pattern{true, true, false, false, true, true, false, false, true, true, false};
+    const std::vector<bool> pattern{true,  true,  false, false, true, true,
+                                    false, false, true,  true,  false};
     ASSERT_GE(sampler.seen.size(), pattern.size());
     EXPECT_EQ(std::vector<bool>(sampler.seen.begin(), sampler.seen.begin() + 11), pattern);
     EXPECT_FALSE(frmMenu.Loaded());
@@ -220,7 +253,9 @@ TEST_F(ExitScreen, StayReturnsToTheMenuWhichAnswersKeysAtOnce) {
     EXPECT_TRUE(frmNome.Loaded());
 }
 
-TEST_F(ExitScreen, LeaveWritesTheSettingsAndEnds) {
+TEST_F(ExitScreen, LeaveWritesTheSettingsSaysGoodbyeAndEnds) {
+    std::ifstream tchau(std::string(QV_GAME_DIR) + "/sons/tchau.WAV", std::ios::binary);
+    WriteFile("sons/tchau.WAV", std::string(std::istreambuf_iterator<char>(tchau), {}));
     OpenFromMenu();
     PlacarNome[1] = "BETO";
     PlacarNivel[1] = 9;
@@ -229,6 +264,7 @@ TEST_F(ExitScreen, LeaveWritesTheSettingsAndEnds) {
     const std::string config = ReadFile("config.ini");
     EXPECT_EQ(config.substr(0, 3), "2\r\n");
     EXPECT_NE(config.find("\"BETO\"\r\n9\r\n"), std::string::npos);
+    EXPECT_TRUE(Mentions("tchau.WAV 2"));
 }
 
 TEST_F(ExitScreen, MovingOntoTheCreditsTurnsTheHighlightsOff) {

@@ -3,6 +3,7 @@
 #include "core/Globais.h"
 #include "core/Pastas.h"
 #include "platform/Form.h"
+#include "platform/headless/HeadlessAudio.h"
 
 #include <SDL.h>
 
@@ -15,7 +16,9 @@ namespace testing_support {
 HeadlessTest::HeadlessTest(std::uint32_t startTicks) {
     auto backend = std::make_unique<ui::HeadlessBackend>(startTicks);
     backend_ = backend.get();
-    app_ = std::make_unique<ui::Application>(std::move(backend));
+    auto audio = std::make_unique<ui::HeadlessAudio>(*backend_);
+    audio_ = audio.get();
+    app_ = std::make_unique<ui::Application>(std::move(backend), std::move(audio));
     char pattern[] = "/tmp/qvtestXXXXXX";
     folder_ = std::string(mkdtemp(pattern)) + "/";
     ResetSharedState();

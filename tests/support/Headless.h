@@ -10,6 +10,10 @@
 #include <filesystem>
 #include <string>
 
+namespace ui {
+class HeadlessAudio;
+}
+
 namespace testing_support {
 
 class HeadlessTest : public ::testing::Test {
@@ -20,6 +24,8 @@ class HeadlessTest : public ::testing::Test {
 
     ui::HeadlessBackend& backend() { return *backend_; }
     ui::Application& app() { return *app_; }
+    // What was played: effects and player commands, in order.
+    ui::HeadlessAudio& audio() { return *audio_; }
 
     // Runs the event loop for `ms` of virtual time; returns false when the program ended.
     bool RunFor(std::uint32_t ms);
@@ -41,6 +47,7 @@ class HeadlessTest : public ::testing::Test {
 
   private:
     ui::HeadlessBackend* backend_ = nullptr;
+    ui::HeadlessAudio* audio_ = nullptr;
     std::unique_ptr<ui::Application> app_;
     std::string folder_;
 };

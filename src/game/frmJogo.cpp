@@ -1,0 +1,3 @@
+#include "game/frmJogo.h"
+
+ui::FormRef<frmJogoForm> frmJogo;
