@@ -33,7 +33,7 @@ void DrawPointer(Canvas& canvas) {
                                {16.5f, 16.5f}});
     canvas.Fill(Solid(Hex(0xFF00FF)));
     canvas.FillShape(
-        all, [&](float x, float y) { return arrow(x, y) - 1.0f; }, Solid(kBlack), 1, kHard);
+        all, [&](float x, float y) { return arrow(x, y) - 0.9f; }, Solid(kBlack), 1, kHard);
     canvas.FillShape(
         all, [&](float x, float y) { return arrow(x, y) + 0.01f; }, Solid(kWhite), 1, kHard);
 }

@@ -203,7 +203,7 @@ void DrawCornerBalls(Canvas& canvas, const CornerRects& rects, Light light) {
         const float r = room - 1.5f;
         const bool lit = light == Light::Lit;
         if (lit) {
-            canvas.Glow(cx, cy, room + 0.5f, kWhite, 0.5f);
+            canvas.Glow(cx, cy, room, kWhite, 0.5f);
         }
         DrawDisc(canvas, cx, cy, r, Solid(lit ? kYellow : Hex(0x101030)));
         DrawDisc(canvas, cx, cy, r - 1,
