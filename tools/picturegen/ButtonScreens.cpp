@@ -43,8 +43,7 @@ Emblem Arrowed(std::string_view word, int direction) {
                              Polygon({{back, top}, {tip, (top + bottom) / 2}, {back, bottom}}),
                              Solid(ink));
             TextStyle style;
-            style.points = FitPoints(fonts, Face::SansBold, word, static_cast<int>(r * 1.5f),
-                                     static_cast<int>(r * 0.4f), 10);
+            FitBold(fonts, word, static_cast<int>(r * 1.6f), static_cast<int>(r * 0.4f), 10, style);
             style.paint = Solid(ink);
             DrawCentred(canvas, fonts, word, cx, cy + r * 0.42f, style);
         };

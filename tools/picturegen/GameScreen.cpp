@@ -234,7 +234,8 @@ void DrawValues(Canvas& canvas, FontBook& fonts, int step) {
         }
         const StepValues values = ValuesOfStep(step);
         const std::string text = Label(i == 0 ? values.wrong : i == 1 ? values.stop : values.right);
-        TextStyle style = Plain(FitPoints(fonts, Face::SansBold, text, 66, 20, 13), kWhite);
+        TextStyle style = Plain(13, kWhite);
+        FitBold(fonts, text, 66, 20, 13, style);
         style.shadow = kBlack;
         style.shadowOffset = 1;
         DrawCentred(canvas, fonts, text, (x0 + x1) / 2, (y0 + y1) / 2, style);

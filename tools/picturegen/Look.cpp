@@ -138,18 +138,13 @@ void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness) {
 
 Emblem Word(std::string_view word) {
     return [word](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
-        const int width = static_cast<int>(r * 1.62f);
-        const int height = static_cast<int>(r * 0.62f);
         TextStyle style;
-        style.points = FitPoints(fonts, Face::SansBold, word, width, height, 14);
-        // Long words keep their size in the narrow face.
-        if (style.points < 11) {
-            style.face = Face::NarrowBold;
-            style.points = FitPoints(fonts, style.face, word, width, height, 12);
-        }
+        FitBold(fonts, word, static_cast<int>(r * 1.75f), static_cast<int>(r * 0.62f), 14, style);
         style.paint = Solid(ink);
-        style.shadow =
-            Mix(ink, kBlack, 0.5f).r > 0.3f ? std::optional<Color>(kBlack) : std::nullopt;
+        // Light letters stand out from the dark face with a shadow; dark ones need none.
+        if (ink.r + ink.g + ink.b > 1.5f) {
+            style.shadow = kBlack;
+        }
         style.shadowOffset = 1;
         DrawCentred(canvas, fonts, word, cx, cy, style);
     };

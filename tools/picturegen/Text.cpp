@@ -132,6 +132,17 @@ int FitPoints(FontBook& fonts, Face face, std::string_view text, int maxWidth, i
     return 4;
 }
 
+void FitBold(FontBook& fonts, std::string_view text, int maxWidth, int maxHeight, int largest,
+             TextStyle& style) {
+    style.face = Face::SansBold;
+    style.points = FitPoints(fonts, style.face, text, maxWidth, maxHeight, largest);
+    if (style.points < 11) {
+        style.face = Face::NarrowBold;
+        style.points =
+            FitPoints(fonts, style.face, text, maxWidth, maxHeight, std::min(largest, 12));
+    }
+}
+
 int TextWidth(FontBook& fonts, Face face, int points, std::string_view text) {
     int w = 0;
     int h = 0;

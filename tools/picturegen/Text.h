@@ -64,6 +64,10 @@ void DrawLine(Canvas& canvas, FontBook& fonts, std::string_view text, int x, int
 // The largest size up to `largest` whose ink fits into maxWidth x maxHeight.
 int FitPoints(FontBook& fonts, Face face, std::string_view text, int maxWidth, int maxHeight,
               int largest);
+// Sets a bold face and the largest size up to `largest` that fits; text that would drop below
+// 11 points in the regular bold face takes the narrow one instead.
+void FitBold(FontBook& fonts, std::string_view text, int maxWidth, int maxHeight, int largest,
+             TextStyle& style);
 // Breaks text at blanks into lines no wider than `width`, the first no wider than `firstWidth`.
 std::vector<std::string> Wrap(FontBook& fonts, Face face, int points, std::string_view text,
                               int firstWidth, int width);
