@@ -21,15 +21,6 @@ void Cut(PictureSet& set, const Screen& screen, std::initializer_list<std::strin
     }
 }
 
-TextStyle Caption(int points, Color color) {
-    TextStyle style;
-    style.points = points;
-    style.paint = Solid(color);
-    style.shadow = kBlack;
-    style.shadowOffset = 2;
-    return style;
-}
-
 Emblem Arrowed(std::string_view word, int direction) {
     return
         [word, direction](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {

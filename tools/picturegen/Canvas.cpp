@@ -18,6 +18,13 @@ Rect Intersect(Rect a, Rect b) {
     return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
+Rect Around(float cx, float cy, float r) {
+    const int x0 = static_cast<int>(std::floor(cx - r)) - 2;
+    const int y0 = static_cast<int>(std::floor(cy - r)) - 2;
+    const int size = static_cast<int>(std::ceil(2 * r)) + 5;
+    return {x0, y0, size, size};
+}
+
 Rect Inset(Rect r, int d) {
     return {r.x + d, r.y + d, r.w - 2 * d, r.h - 2 * d};
 }

@@ -39,6 +39,8 @@ struct Rect {
 };
 
 Rect Intersect(Rect a, Rect b);
+// Room for a round shape of radius r centred on (cx, cy), with a margin for its soft edge.
+Rect Around(float cx, float cy, float r);
 Rect Inset(Rect r, int d);
 
 // Colour at a point of the drawing.

@@ -18,13 +18,6 @@ Light ButtonLight(Light light) {
     return light == Light::Used ? Light::Normal : light;
 }
 
-TextStyle Plain(int points, Color color) {
-    TextStyle style;
-    style.points = points;
-    style.paint = Solid(color);
-    return style;
-}
-
 std::string Label(std::string_view digits) {
     const long value = std::stol(std::string(digits));
     if (value >= 1000000) {
@@ -34,11 +27,6 @@ std::string Label(std::string_view digits) {
         return std::to_string(value / 1000) + " MIL";
     }
     return std::string(digits);
-}
-
-Rect Around(float cx, float cy, float r) {
-    return {static_cast<int>(cx - r) - 2, static_cast<int>(cy - r) - 2, static_cast<int>(2 * r) + 5,
-            static_cast<int>(2 * r) + 5};
 }
 
 void DrawMarker(Canvas& canvas, FontBook& fonts, Rect place, std::string_view mark, bool lit) {

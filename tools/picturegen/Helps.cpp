@@ -17,13 +17,6 @@ constexpr int kLabelHeight = 37;
 
 enum class CardSide { Back, LitBack, Face };
 
-TextStyle Plain(int points, Color color) {
-    TextStyle style;
-    style.points = points;
-    style.paint = Solid(color);
-    return style;
-}
-
 // The ground of a help panel: dark, gold-edged, with its title.
 void DrawPanelGround(Canvas& canvas, FontBook& fonts, int width, int height,
                      std::string_view title) {

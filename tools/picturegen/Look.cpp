@@ -9,21 +9,6 @@ namespace {
 
 using namespace colors;
 
-// Fixed-seed generator so the star field is the same on every screen and every run.
-class Sequence {
-  public:
-    explicit Sequence(std::uint32_t seed) : state_(seed) {}
-    float Next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return static_cast<float>(state_ % 100000u) / 100000.0f;
-    }
-
-  private:
-    std::uint32_t state_;
-};
-
 void DrawStars(Canvas& canvas) {
     Sequence random(0x51A7u);
     for (int i = 0; i < 170; ++i) {
@@ -34,13 +19,6 @@ void DrawStars(Canvas& canvas) {
         const Color tint = random.Next() < 0.3f ? kGoldLight : Hex(0xDDE4FF);
         canvas.Glow(x, y, size, tint, brightness);
     }
-}
-
-Rect Around(float cx, float cy, float r) {
-    const int x0 = static_cast<int>(std::floor(cx - r)) - 1;
-    const int y0 = static_cast<int>(std::floor(cy - r)) - 1;
-    const int size = static_cast<int>(std::ceil(2 * r)) + 3;
-    return {x0, y0, size, size};
 }
 
 void DrawDisc(Canvas& canvas, float cx, float cy, float r, const Paint& paint, float alpha = 1,
@@ -99,6 +77,19 @@ Paint GoldLettering(float top, float bottom) {
         }
         return Mix(kGold, Hex(0xD77F0A), std::clamp((y - mid) / (bottom - mid), 0.f, 1.f));
     };
+}
+
+TextStyle Plain(int points, Color color) {
+    TextStyle style;
+    style.points = points;
+    style.paint = Solid(color);
+    return style;
+}
+
+TextStyle Caption(int points, Color color) {
+    TextStyle style = Plain(points, color);
+    style.shadow = kBlack;
+    return style;
 }
 
 TextStyle GoldTitle(int points, float cy) {

@@ -7,6 +7,7 @@
 #include "Text.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -30,12 +31,30 @@ inline constexpr Color kBlack = Hex(0x000000);
 inline constexpr Color kInk = Hex(0x150C4A);
 } // namespace colors
 
+// Fixed-seed numbers in [0, 1), the same on every run.
+class Sequence {
+  public:
+    explicit Sequence(std::uint32_t seed) : state_(seed) {}
+    float Next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return static_cast<float>(state_ % 100000u) / 100000.0f;
+    }
+
+  private:
+    std::uint32_t state_;
+};
+
 // The drawing of the screen-sized ground that every background starts from.
 void DrawGround(Canvas& canvas);
 // A soft cone of light from (x, y0) widening down to the span x0..x1 at y1.
 void DrawBeam(Canvas& canvas, float x, float y0, float x0, float x1, float y1, float strength);
 
 Paint GoldLettering(float top, float bottom);
+// Bold lettering in one colour, and the same with a black shadow.
+TextStyle Plain(int points, Color color);
+TextStyle Caption(int points, Color color);
 TextStyle GoldTitle(int points, float cy);
 
 // The game's name in large gold letters centred on (cx, cy).

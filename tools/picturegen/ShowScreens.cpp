@@ -10,14 +10,6 @@ namespace {
 
 using namespace colors;
 
-TextStyle Caption(int points, Color color) {
-    TextStyle style;
-    style.points = points;
-    style.paint = Solid(color);
-    style.shadow = kBlack;
-    return style;
-}
-
 void DrawSparkle(Canvas& canvas, float cx, float cy, float r, Color color) {
     const float t = r * 0.22f;
     canvas.FillShape({static_cast<int>(cx - r) - 2, static_cast<int>(cy - r) - 2,
@@ -118,11 +110,8 @@ void DrawPrize(Canvas& canvas, FontBook& fonts, const Variant& v) {
 void DrawConfetti(Canvas& canvas) {
     static constexpr Color kColors[] = {Hex(0xFFD23A), Hex(0xFF6A3A), Hex(0x4AD8FF), Hex(0xFF4AA8),
                                         Hex(0x8AF05A)};
-    std::uint32_t state = 0xC0FFEEu;
-    const auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<float>(state >> 8) / static_cast<float>(1u << 24);
-    };
+    Sequence random(0xC0FFEEu);
+    const auto next = [&random] { return random.Next(); };
     for (int i = 0; i < 90; ++i) {
         const float x = next() * 640;
         const float y = next() * 480;
@@ -160,11 +149,8 @@ void DrawCongratulationsBanner(Canvas& canvas, FontBook& fonts) {
     const auto w = static_cast<float>(area.w);
     const auto h = static_cast<float>(area.h);
     canvas.Fill(RadialGradient(w / 2, h / 2, w / 2, Hex(0xFFE64A), Hex(0xFF8400)));
-    std::uint32_t state = 0xBA22E1u;
-    const auto next = [&state] {
-        state = state * 1103515245u + 12345u;
-        return static_cast<float>((state >> 9) % 10000u) / 10000.0f;
-    };
+    Sequence random(0xBA22E1u);
+    const auto next = [&random] { return random.Next(); };
     for (int i = 0; i < 36; ++i) {
         DrawSparkle(canvas, 6 + next() * (w - 12), 6 + next() * (h - 12), 2 + next() * 6,
                     Mix(kWhite, kYellow, next() * 0.5f));
