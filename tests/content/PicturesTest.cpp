@@ -1,0 +1,208 @@
+// The default pack's pictures as the screens will load them: every listed file, the pictures
+// compiled into the program, and how the cut pictures sit on their backgrounds.
+#include "core/Globais.h"
+#include "core/Premios.h"
+
+#include <embedded/EmbeddedPictures.h>
+#include <pictures/PictureManifest.h>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+fs::path FileOf(pictures::Folder folder, std::string_view name) {
+    return fs::path(QV_GAME_DIR) / pictures::FolderPath(folder) / (std::string(name) + ".bmp");
+}
+
+Surface LoadFile(const fs::path& file) {
+    return Surface(SDL_LoadBMP(file.string().c_str()));
+}
+
+Surface LoadEmbedded(std::string_view name) {
+    const auto bytes = EmbeddedPicture(name);
+    return Surface(
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+}
+
+Surface LoadBackground(std::string_view name) {
+    return name == "jogo_fundo" ? LoadEmbedded(name)
+                                : LoadFile(FileOf(pictures::Folder::Package, name));
+}
+
+// Pixels as 0xRRGGBB, whatever the file's layout.
+class Pixels {
+  public:
+    explicit Pixels(const Surface& s)
+        : surface_(SDL_ConvertSurfaceFormat(s.get(), SDL_PIXELFORMAT_RGB888, 0)) {}
+    int Width() const { return surface_->w; }
+    int Height() const { return surface_->h; }
+    std::uint32_t At(int x, int y) const {
+        const auto* row = static_cast<const std::uint8_t*>(surface_->pixels) + y * surface_->pitch;
+        return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFFu;
+    }
+
+  private:
+    Surface surface_;
+};
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                         static_cast<int>((b >> shift) & 0xFF)));
+    }
+    return worst;
+}
+
+struct Comparison {
+    int edge = 0;    // worst difference on the picture's outermost pixels
+    int changed = 0; // pixels inside that differ visibly from the background
+};
+
+Comparison CompareWithBackground(const Pixels& picture, const Pixels& background,
+                                 pictures::Spot spot) {
+    Comparison result;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const int d = ChannelDistance(picture.At(x, y), background.At(spot.x + x, spot.y + y));
+            const bool edge =
+                x == 0 || y == 0 || x == picture.Width() - 1 || y == picture.Height() - 1;
+            if (edge) {
+                result.edge = std::max(result.edge, d);
+            } else if (d > 24) {
+                ++result.changed;
+            }
+        }
+    }
+    return result;
+}
+
+void ExpectCutFromBackground(const Surface& picture, pictures::Spot spot, std::string_view name) {
+    SCOPED_TRACE(std::string(name) + " on " + std::string(spot.background));
+    const Surface background = LoadBackground(spot.background);
+    ASSERT_TRUE(picture && background);
+    const Comparison c = CompareWithBackground(Pixels(picture), Pixels(background), spot);
+    EXPECT_LE(c.edge, 2) << "does not continue its background at its edges";
+    EXPECT_GT(c.changed, 20) << "shows nothing over its background";
+}
+
+std::vector<char> Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Pictures, EveryListedPictureIsA24BitBmpOfItsSize) {
+    for (const pictures::Picture& p : pictures::AllPictures()) {
+        const fs::path file = FileOf(p.folder, p.name);
+        SCOPED_TRACE(file.string());
+        const Surface s = LoadFile(file);
+        ASSERT_TRUE(s) << SDL_GetError();
+        EXPECT_EQ(s->w, p.width);
+        EXPECT_EQ(s->h, p.height);
+        EXPECT_EQ(s->format->BitsPerPixel, 24);
+    }
+}
+
+TEST(Pictures, EmbeddedPicturesDecodeAtTheirSizesAndUnknownNamesAreEmpty) {
+    for (const auto& spec : pictures::kEmbeddedPictures) {
+        SCOPED_TRACE(spec.name);
+        const Surface s = LoadEmbedded(spec.name);
+        ASSERT_TRUE(s) << SDL_GetError();
+        EXPECT_EQ(s->w, spec.width);
+        EXPECT_EQ(s->h, spec.height);
+    }
+    EXPECT_TRUE(EmbeddedPicture("").empty());
+    EXPECT_TRUE(EmbeddedPicture("JOGO_FUNDO").empty());
+    EXPECT_TRUE(EmbeddedPicture("jogo_fundo.bmp").empty());
+}
+
+TEST(Pictures, PrizeScreenHasAnAmountForEveryRungAGameCanEndOnThere) {
+    MontaPremios();
+    const auto all = pictures::AllPictures();
+    // Rung 22 ends on the congratulations screen instead.
+    for (int rung = 0; rung <= 21; ++rung) {
+        const auto it = std::find_if(all.begin(), all.end(), [&](const auto& p) {
+            return p.name == PremioValor[static_cast<std::size_t>(rung)] &&
+                   p.folder == pictures::Folder::Package;
+        });
+        ASSERT_NE(it, all.end()) << "rung " << rung;
+        EXPECT_EQ(it->spot.background, "bgpremio");
+        EXPECT_EQ(it->width, 352);
+        EXPECT_EQ(it->height, 180);
+    }
+}
+
+TEST(Pictures, CutPicturesContinueTheirBackgroundAndShowSomethingOverIt) {
+    for (const pictures::Picture& p : pictures::AllPictures()) {
+        if (!p.spot.background.empty()) {
+            ExpectCutFromBackground(LoadFile(FileOf(p.folder, p.name)), p.spot, p.name);
+        }
+    }
+    for (const auto& spec : pictures::kEmbeddedPictures) {
+        if (!spec.spot.background.empty()) {
+            ExpectCutFromBackground(LoadEmbedded(spec.name), spec.spot, spec.name);
+        }
+    }
+    // The exit screen borrows the rules screen's corner pictures at the same places.
+    for (const pictures::Picture& p : pictures::AllPictures()) {
+        if (p.name.starts_with("circ_regras_")) {
+            ExpectCutFromBackground(LoadFile(FileOf(p.folder, p.name)),
+                                    {"bgsair", p.spot.x, p.spot.y}, p.name);
+        }
+    }
+}
+
+TEST(Pictures, PointerIsTwoColoursOnATransparentGroundWithItsTipOnTheHotSpot) {
+    const Pixels pointer(LoadEmbedded("ponteiro"));
+    constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kClear = 0xFF00FF;
+    int white = 0;
+    for (int y = 0; y < pointer.Height(); ++y) {
+        for (int x = 0; x < pointer.Width(); ++x) {
+            const std::uint32_t c = pointer.At(x, y);
+            ASSERT_TRUE(c == kBlack || c == kWhite || c == kClear) << x << "," << y;
+            white += c == kWhite ? 1 : 0;
+        }
+    }
+    EXPECT_GT(white, 40);
+    EXPECT_EQ(pointer.At(1, 1), kBlack);
+    EXPECT_EQ(pointer.At(0, 0), kClear);
+    EXPECT_EQ(pointer.At(0, 1), kClear);
+    EXPECT_EQ(pointer.At(1, 0), kClear);
+    EXPECT_EQ(pointer.At(2, 2), kBlack);
+}
+
+TEST(Pictures, GeneratorDrawsTheSameBytesOnEveryRun) {
+    const fs::path out =
+        fs::temp_directory_path() / ("quorvane_pictures_" + std::to_string(::getpid()));
+    const fs::path generator = fs::path(QV_BINARY_DIR) / "tools/picturegen/quorvane_picturegen";
+    const std::string command =
+        generator.string() + " " + (out / "game").string() + " " + (out / "Embedded.cpp").string();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Bytes(out / "Embedded.cpp"),
+              Bytes(fs::path(QV_BINARY_DIR) / "tools/picturegen/EmbeddedPictures.cpp"));
+    for (const pictures::Picture& p : pictures::AllPictures()) {
+        const fs::path relative = fs::path(pictures::FolderPath(p.folder)) / (p.name + ".bmp");
+        EXPECT_EQ(Bytes(out / "game" / relative), Bytes(fs::path(QV_GAME_DIR) / relative))
+            << relative;
+    }
+    fs::remove_all(out);
+}
+
+} // namespace
