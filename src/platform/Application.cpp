@@ -272,15 +272,16 @@ void Application::Dispatch(const InputEvent& event) {
 }
 
 void Application::DispatchMouse(const InputEvent& event, Form& form) {
-    mouseX_ = event.x;
-    mouseY_ = event.y;
-    Control* hit = form.HitTest(event.x, event.y);
+    // Relative to where the window stands now: a drag may have moved it since the event.
+    mouseX_ = event.x - static_cast<float>(form.Left()) / TWIPS_PER_PIXEL;
+    mouseY_ = event.y - static_cast<float>(form.Top()) / TWIPS_PER_PIXEL;
+    Control* hit = form.HitTest(mouseX_, mouseY_);
     const bool captured = capture_ != nullptr && captureForm_.lock().get() == &form;
     Control* target = captured ? capture_ : hit;
     const auto local = [&](Control* c, float& x, float& y) {
         c->OriginInForm(x, y);
-        x = event.x - x;
-        y = event.y - y;
+        x = mouseX_ - x;
+        y = mouseY_ - y;
     };
     float x = 0, y = 0;
     switch (event.kind) {

@@ -163,7 +163,9 @@ SDL_Window* SdlBackend::EnsureWindow() {
             throw RuntimeError(ERR_FILE_ACCESS,
                                std::string("Janela indisponível: ") + SDL_GetError());
         }
-        SDL_GetWindowPosition(window_.get(), &shownX_, &shownY_);
+        SDL_GetWindowPosition(window_.get(), &confirmedX_, &confirmedY_);
+        // Unknown until the first screen places it.
+        shownX_ = shownY_ = -100000;
         shownW_ = 640;
         shownH_ = 480;
         shownState_ = 0;
@@ -181,15 +183,11 @@ int SdlBackend::ScreenHeightPx() {
     return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 480;
 }
 
-void SdlBackend::PointerInWindow(float& x, float& y) const {
-    int gx = 0;
-    int gy = 0;
-    SDL_GetGlobalMouseState(&gx, &gy);
-    int wx = 0;
-    int wy = 0;
-    SDL_GetWindowPosition(window_.get(), &wx, &wy);
-    x = static_cast<float>(gx - wx);
-    y = static_cast<float>(gy - wy);
+// Pointer events are relative to where the window stood when they happened, which the window
+// system confirms with its move events; they are handed on in screen pixels.
+void SdlBackend::PointerOnScreen(int eventX, int eventY, float& x, float& y) const {
+    x = static_cast<float>(eventX + confirmedX_);
+    y = static_cast<float>(eventY + confirmedY_);
 }
 
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
@@ -201,7 +199,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         out.kind = InputEvent::Kind::MouseMove;
         // The window may have moved since the event was queued (a drag moves it), so the
         // pointer is placed against the window's current position.
-        PointerInWindow(out.x, out.y);
+        PointerOnScreen(e.motion.x, e.motion.y, out.x, out.y);
         out.button = ButtonBits(e.motion.state);
         out.shift = ShiftBits(SDL_GetModState());
         return true;
@@ -209,8 +207,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     case SDL_MOUSEBUTTONUP:
         out.kind =
             e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-        out.x = static_cast<float>(e.button.x);
-        out.y = static_cast<float>(e.button.y);
+        PointerOnScreen(e.button.x, e.button.y, out.x, out.y);
         out.button = ButtonBit(e.button.button);
         out.shift = ShiftBits(SDL_GetModState());
         return out.button != 0;
@@ -229,6 +226,11 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         out.key = CharacterCode(e.text.text);
         return out.key != 0;
     case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_MOVED) {
+            confirmedX_ = e.window.data1;
+            confirmedY_ = e.window.data2;
+            return false;
+        }
         if (e.window.event == SDL_WINDOWEVENT_RESTORED && shownState_ == 1) {
             out.kind = InputEvent::Kind::Restored;
             out.button = stateBeforeMinimise_;
@@ -285,32 +287,21 @@ void SdlBackend::ApplyGeometry(const Form& top) {
     if (shownState_ == vbMinimized || shownState_ < 0) {
         SDL_RestoreWindow(w);
     }
-    if (state == vbMaximized) {
-        if (!fullscreen_) {
-            SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
-            fullscreen_ = true;
-        }
-    } else {
-        if (fullscreen_) {
-            SDL_SetWindowFullscreen(w, 0);
-            fullscreen_ = false;
-            shownW_ = shownH_ = 0;
-            shownX_ = shownY_ = -100000;
-        }
-        const int x = top.Left() / TWIPS_PER_PIXEL;
-        const int y = top.Top() / TWIPS_PER_PIXEL;
-        const int width = top.Width() / TWIPS_PER_PIXEL;
-        const int height = top.Height() / TWIPS_PER_PIXEL;
-        if (width != shownW_ || height != shownH_) {
-            SDL_SetWindowSize(w, width, height);
-            shownW_ = width;
-            shownH_ = height;
-        }
-        if (x != shownX_ || y != shownY_) {
-            SDL_SetWindowPosition(w, x, y);
-            shownX_ = x;
-            shownY_ = y;
-        }
+    // A maximised screen is a borderless window over the whole screen: the layout has already
+    // given the form the screen's size, and this works with or without a window manager.
+    const int x = top.Left() / TWIPS_PER_PIXEL;
+    const int y = top.Top() / TWIPS_PER_PIXEL;
+    const int width = top.Width() / TWIPS_PER_PIXEL;
+    const int height = top.Height() / TWIPS_PER_PIXEL;
+    if (width != shownW_ || height != shownH_) {
+        SDL_SetWindowSize(w, width, height);
+        shownW_ = width;
+        shownH_ = height;
+    }
+    if (x != shownX_ || y != shownY_) {
+        SDL_SetWindowPosition(w, x, y);
+        shownX_ = x;
+        shownY_ = y;
     }
     shownState_ = state;
 }
@@ -371,6 +362,12 @@ int SdlBackend::ShowMessage(const std::string& text, int style, const std::strin
         SDL_Event e;
         if (!SDL_WaitEvent(&e)) {
             return dialog.DefaultAnswer();
+        }
+        if (e.type == SDL_QUIT) {
+            // Closing the program while a question is open: answer it the way that ends
+            // soonest, and leave the quit for the event loop.
+            SDL_PushEvent(&e);
+            return (style & 7) == vbAbortRetryIgnore ? vbAbort : dialog.DefaultAnswer();
         }
         if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
             pressed = dialog.AnswerAt(e.button.x, e.button.y);

@@ -37,14 +37,14 @@ class SdlBackend : public Backend {
     SDL_Window* EnsureWindow();
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
-    void PointerInWindow(float& x, float& y) const;
+    void PointerOnScreen(int eventX, int eventY, float& x, float& y) const;
     SDL_Cursor* SystemCursor(int code);
 
     std::unique_ptr<SDL_Window, WindowDeleter> window_;
     Uint32 wakeEvent_ = 0;
-    bool fullscreen_ = false;
     int shownState_ = -1;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
+    int confirmedX_ = 0, confirmedY_ = 0;
     int stateBeforeMinimise_ = 0;
     const void* shownIcon_ = nullptr;
     std::map<int, CursorPtr> cursors_;
