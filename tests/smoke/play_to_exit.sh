@@ -35,19 +35,20 @@ drawn() {
     [ "$(convert "$work/shot.png" -format '%[fx:mean>0.02]' info:)" = 1 ]
 }
 
-for _ in $(seq 1 50); do
+# Generous waits: the sanitizer build is several times slower.
+for _ in $(seq 1 150); do
   drawn && break
   sleep 0.2
 done
 drawn || fail "the intro never drew"
 
 xdotool key Return
-sleep 1.5
+sleep 3
 click_stage 575 415 # menu: exit
-sleep 2
+sleep 3
 click_stage 114 415 # exit screen: leave
 
-for _ in $(seq 1 50); do
+for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.2
 done
