@@ -1,4 +1,5 @@
 #include "platform/sdl/SdlBackend.h"
+#include "platform/sdl/X11Pointer.h"
 
 #include "platform/Error.h"
 #include "platform/Form.h"
@@ -94,21 +95,10 @@ int CharacterCode(const char* utf8) {
     return 0;
 }
 
-// Keys that also type a control character.
+// Keys that also type a control character, whose code is the key's own.
 int ControlCharacter(SDL_Keycode k) {
-    switch (k) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return 13;
-    case SDLK_BACKSPACE:
-        return 8;
-    case SDLK_ESCAPE:
-        return 27;
-    case SDLK_TAB:
-        return 9;
-    default:
-        return 0;
-    }
+    const int key = VirtualKey(k);
+    return key == 8 || key == 9 || key == 13 || key == 27 ? key : 0;
 }
 
 // A 16x16 arrow pointing up, for the highlights.
@@ -155,19 +145,28 @@ SdlBackend::~SdlBackend() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
 }
 
-SDL_Window* SdlBackend::EnsureWindow() {
+// The window is created where the first screen wants it: a move requested right after the
+// window is first mapped can be lost.
+SDL_Window* SdlBackend::EnsureWindow(const Form* top) {
     if (!window_) {
-        window_.reset(SDL_CreateWindow("Quorvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                       640, 480, SDL_WINDOW_BORDERLESS));
+        int x = SDL_WINDOWPOS_CENTERED;
+        int y = SDL_WINDOWPOS_CENTERED;
+        int w = 640;
+        int h = 480;
+        if (top != nullptr && top->WindowState() != vbMinimized) {
+            x = top->Left() / TWIPS_PER_PIXEL;
+            y = top->Top() / TWIPS_PER_PIXEL;
+            w = top->Width() / TWIPS_PER_PIXEL;
+            h = top->Height() / TWIPS_PER_PIXEL;
+        }
+        window_.reset(SDL_CreateWindow("Quorvane", x, y, w, h, SDL_WINDOW_BORDERLESS));
         if (!window_) {
             throw RuntimeError(ERR_FILE_ACCESS,
                                std::string("Janela indisponível: ") + SDL_GetError());
         }
-        SDL_GetWindowPosition(window_.get(), &confirmedX_, &confirmedY_);
-        // Unknown until the first screen places it.
-        shownX_ = shownY_ = -100000;
-        shownW_ = 640;
-        shownH_ = 480;
+        SDL_GetWindowPosition(window_.get(), &shownX_, &shownY_);
+        shownW_ = w;
+        shownH_ = h;
         shownState_ = 0;
     }
     return window_.get();
@@ -183,11 +182,15 @@ int SdlBackend::ScreenHeightPx() {
     return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 480;
 }
 
-// Pointer events are relative to where the window stood when they happened, which the window
-// system confirms with its move events; they are handed on in screen pixels.
+// Pointer events are relative to where the window stood when they happened, and a drag moves
+// the window meanwhile; so the pointer is handed on where it is now, in screen pixels, asked of
+// the X server (SDL's own global state lags). Elsewhere the window's requested place serves.
 void SdlBackend::PointerOnScreen(int eventX, int eventY, float& x, float& y) const {
-    x = static_cast<float>(eventX + confirmedX_);
-    y = static_cast<float>(eventY + confirmedY_);
+    int screenX = eventX + shownX_;
+    int screenY = eventY + shownY_;
+    QueryPointerOnScreen(window_.get(), screenX, screenY);
+    x = static_cast<float>(screenX);
+    y = static_cast<float>(screenY);
 }
 
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
@@ -226,11 +229,6 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         out.key = CharacterCode(e.text.text);
         return out.key != 0;
     case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_MOVED) {
-            confirmedX_ = e.window.data1;
-            confirmedY_ = e.window.data2;
-            return false;
-        }
         if (e.window.event == SDL_WINDOWEVENT_RESTORED && shownState_ == 1) {
             out.kind = InputEvent::Kind::Restored;
             out.button = stateBeforeMinimise_;
@@ -310,7 +308,7 @@ void SdlBackend::Present(Form* top) {
     if (top == nullptr && !window_) {
         return;
     }
-    SDL_Window* w = EnsureWindow();
+    SDL_Window* w = EnsureWindow(top);
     if (top != nullptr) {
         ApplyGeometry(*top);
         SDL_SetWindowTitle(w, top->Caption().empty() ? "Quorvane" : top->Caption().c_str());
@@ -335,7 +333,7 @@ void SdlBackend::Present(Form* top) {
 }
 
 int SdlBackend::ShowMessage(const std::string& text, int style, const std::string& title) {
-    SDL_Window* w = EnsureWindow();
+    SDL_Window* w = EnsureWindow(nullptr);
     if (shownState_ == vbMinimized) {
         SDL_RestoreWindow(w);
         shownState_ = -1;

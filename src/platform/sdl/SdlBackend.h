@@ -34,7 +34,7 @@ class SdlBackend : public Backend {
     };
     using CursorPtr = std::unique_ptr<SDL_Cursor, CursorDeleter>;
 
-    SDL_Window* EnsureWindow();
+    SDL_Window* EnsureWindow(const Form* top);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
     void PointerOnScreen(int eventX, int eventY, float& x, float& y) const;
@@ -44,7 +44,6 @@ class SdlBackend : public Backend {
     Uint32 wakeEvent_ = 0;
     int shownState_ = -1;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
-    int confirmedX_ = 0, confirmedY_ = 0;
     int stateBeforeMinimise_ = 0;
     const void* shownIcon_ = nullptr;
     std::map<int, CursorPtr> cursors_;
