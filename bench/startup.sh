@@ -16,7 +16,9 @@ for _ in $(seq 1 $runs); do
   start=$(date +%s%N)
   "$work/quorvane" &
   pid=$!
-  xdotool search --sync --onlyvisible --name Quorvane >/dev/null
+  until xdotool search --onlyvisible --name Quorvane >/dev/null 2>&1; do
+    sleep 0.005
+  done
   end=$(date +%s%N)
   kill "$pid"
   wait "$pid" 2>/dev/null || true
