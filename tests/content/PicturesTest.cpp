@@ -121,12 +121,12 @@ TEST(Pictures, EveryListedPictureIsA24BitBmpOfItsSize) {
 }
 
 TEST(Pictures, EmbeddedPicturesDecodeAtTheirSizesAndUnknownNamesAreEmpty) {
-    for (const auto& spec : pictures::kEmbeddedPictures) {
-        SCOPED_TRACE(spec.name);
-        const Surface s = LoadEmbedded(spec.name);
+    for (const auto& entry : pictures::kEmbeddedPictures) {
+        SCOPED_TRACE(entry.name);
+        const Surface s = LoadEmbedded(entry.name);
         ASSERT_TRUE(s) << SDL_GetError();
-        EXPECT_EQ(s->w, spec.width);
-        EXPECT_EQ(s->h, spec.height);
+        EXPECT_EQ(s->w, entry.width);
+        EXPECT_EQ(s->h, entry.height);
     }
     EXPECT_TRUE(EmbeddedPicture("").empty());
     EXPECT_TRUE(EmbeddedPicture("JOGO_FUNDO").empty());
@@ -155,9 +155,9 @@ TEST(Pictures, CutPicturesContinueTheirBackgroundAndShowSomethingOverIt) {
             ExpectCutFromBackground(LoadFile(FileOf(p.folder, p.name)), p.spot, p.name);
         }
     }
-    for (const auto& spec : pictures::kEmbeddedPictures) {
-        if (!spec.spot.background.empty()) {
-            ExpectCutFromBackground(LoadEmbedded(spec.name), spec.spot, spec.name);
+    for (const auto& entry : pictures::kEmbeddedPictures) {
+        if (!entry.spot.background.empty()) {
+            ExpectCutFromBackground(LoadEmbedded(entry.name), entry.spot, entry.name);
         }
     }
     // The exit screen borrows the rules screen's corner pictures at the same places.

@@ -44,20 +44,20 @@ struct WavBufferFree {
 
 // Decodes through SDL as the game's mixer does, and measures the signal.
 WaveStats loadWave(const fs::path& path) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wanted{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &raw, &length) == nullptr)
+    if (SDL_LoadWAV(path.c_str(), &wanted, &raw, &length) == nullptr)
         throw std::runtime_error(std::string("SDL cannot load it: ") + SDL_GetError());
     const std::unique_ptr<Uint8, WavBufferFree> buffer(raw);
-    if (spec.format != AUDIO_S16LSB || spec.channels != 1)
+    if (wanted.format != AUDIO_S16LSB || wanted.channels != 1)
         throw std::runtime_error("not 16-bit mono PCM");
-    if (spec.freq != 22050 && spec.freq != 44100)
-        throw std::runtime_error("unexpected rate " + std::to_string(spec.freq));
+    if (wanted.freq != 22050 && wanted.freq != 44100)
+        throw std::runtime_error("unexpected rate " + std::to_string(wanted.freq));
 
     const std::size_t count = length / 2;
     WaveStats stats;
-    stats.seconds = static_cast<double>(count) / spec.freq;
+    stats.seconds = static_cast<double>(count) / wanted.freq;
     double energy = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const auto sample = static_cast<std::int16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
@@ -77,12 +77,12 @@ std::string lower(std::string text) {
 
 // The numbers of the files "name-NN.ext" in the sound's folder, matched without regard to case
 // as the game matches them.
-std::set<int> variantNumbersPresent(const SoundSpec& spec) {
-    const std::regex pattern(lower(std::string(spec.name)) + "-([0-9]+)" +
-                             lower(extension(spec)).replace(0, 1, "\\."));
+std::set<int> variantNumbersPresent(const SoundSpec& wanted) {
+    const std::regex pattern(lower(std::string(wanted.name)) + "-([0-9]+)" +
+                             lower(extension(wanted)).replace(0, 1, "\\."));
     std::set<int> numbers;
     for (const fs::directory_entry& entry :
-         fs::directory_iterator(kGameDir / folderName(spec.folder))) {
+         fs::directory_iterator(kGameDir / folderName(wanted.folder))) {
         std::smatch match;
         const std::string name = lower(entry.path().filename().string());
         if (std::regex_match(name, match, pattern))
@@ -248,16 +248,16 @@ class MidiReader {
 } // namespace
 
 TEST(SoundsTest, EveryWaveDecodesLastsItsRangeAndSoundsUnlessMute) {
-    for (const SoundSpec& spec : kSounds) {
-        if (spec.format != Format::Wave)
+    for (const SoundSpec& wanted : kSounds) {
+        if (wanted.format != Format::Wave)
             continue;
-        for (int n = firstVariant(spec); n <= lastVariant(spec); ++n) {
-            const fs::path path = kGameDir / relativePath(spec, n);
+        for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n) {
+            const fs::path path = kGameDir / relativePath(wanted, n);
             SCOPED_TRACE(path.string());
             ASSERT_TRUE(fs::exists(path));
             const WaveStats stats = loadWave(path);
-            EXPECT_TRUE(lastsRightTime(spec, stats.seconds)) << stats.seconds << " s";
-            if (spec.level == Level::Audible) {
+            EXPECT_TRUE(lastsRightTime(wanted, stats.seconds)) << stats.seconds << " s";
+            if (wanted.level == Level::Audible) {
                 EXPECT_GT(stats.peak, 0.25);
                 EXPECT_GT(stats.rms, 0.02);
             } else {
@@ -268,24 +268,24 @@ TEST(SoundsTest, EveryWaveDecodesLastsItsRangeAndSoundsUnlessMute) {
 }
 
 TEST(SoundsTest, VariantsAreNumberedFromOneWithoutGapsAndSinglesAreNotNumbered) {
-    for (const SoundSpec& spec : kSounds) {
-        SCOPED_TRACE(std::string(spec.name));
-        EXPECT_EQ(variantNumbersPresent(spec), oneTo(spec.variants));
-        if (spec.variants == 0) {
-            EXPECT_TRUE(fs::exists(kGameDir / relativePath(spec, 0)));
+    for (const SoundSpec& wanted : kSounds) {
+        SCOPED_TRACE(std::string(wanted.name));
+        EXPECT_EQ(variantNumbersPresent(wanted), oneTo(wanted.variants));
+        if (wanted.variants == 0) {
+            EXPECT_TRUE(fs::exists(kGameDir / relativePath(wanted, 0)));
         }
     }
 }
 
 TEST(SoundsTest, MusicIsAWellFormedMidiFileOfAtLeastItsMinimumLength) {
-    for (const SoundSpec& spec : kSounds) {
-        if (spec.format != Format::Midi)
+    for (const SoundSpec& wanted : kSounds) {
+        if (wanted.format != Format::Midi)
             continue;
-        SCOPED_TRACE(std::string(spec.name));
-        const MidiSummary music = MidiReader(readBytes(kGameDir / relativePath(spec, 0))).read();
+        SCOPED_TRACE(std::string(wanted.name));
+        const MidiSummary music = MidiReader(readBytes(kGameDir / relativePath(wanted, 0))).read();
         EXPECT_TRUE(music.format == 0 || music.format == 1);
         EXPECT_EQ(music.trackChunks, music.declaredTracks);
-        EXPECT_TRUE(lastsRightTime(spec, music.seconds)) << music.seconds << " s";
+        EXPECT_TRUE(lastsRightTime(wanted, music.seconds)) << music.seconds << " s";
         EXPECT_GT(music.notesStarted, 100);
         EXPECT_EQ(music.notesLeftSounding, 0);
     }
@@ -297,11 +297,11 @@ TEST(SoundsTest, GeneratorWritesTheSameBytesAtEveryRun) {
     const std::string command =
         std::string(QV_BINARY_DIR) + "/tools/soundgen/quorvane_soundgen " + again.string();
     ASSERT_EQ(std::system(command.c_str()), 0);
-    for (const SoundSpec& spec : kSounds)
-        for (int n = firstVariant(spec); n <= lastVariant(spec); ++n) {
-            SCOPED_TRACE(relativePath(spec, n));
-            EXPECT_EQ(readBytes(again / relativePath(spec, n)),
-                      readBytes(kGameDir / relativePath(spec, n)));
+    for (const SoundSpec& wanted : kSounds)
+        for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n) {
+            SCOPED_TRACE(relativePath(wanted, n));
+            EXPECT_EQ(readBytes(again / relativePath(wanted, n)),
+                      readBytes(kGameDir / relativePath(wanted, n)));
         }
     fs::remove_all(again);
 }

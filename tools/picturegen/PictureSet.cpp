@@ -40,9 +40,9 @@ const pictures::Picture& Listed(std::string_view name) {
 }
 
 const pictures::EmbeddedSpec& ListedEmbedded(std::string_view name) {
-    for (const auto& spec : pictures::kEmbeddedPictures) {
-        if (spec.name == name) {
-            return spec;
+    for (const auto& entry : pictures::kEmbeddedPictures) {
+        if (entry.name == name) {
+            return entry;
         }
     }
     throw std::logic_error("not an embedded picture: " + std::string(name));
@@ -90,9 +90,9 @@ void PictureSet::Cut(const Screen& screen, std::string_view name, const Variant&
 }
 
 void PictureSet::CutEmbedded(const Screen& screen, std::string_view name, const Variant& variant) {
-    const pictures::EmbeddedSpec& spec = ListedEmbedded(name);
+    const pictures::EmbeddedSpec& entry = ListedEmbedded(name);
     AddEmbedded(name,
-                RenderSpot(screen, fonts_, spec.spot, spec.width, spec.height, variant, name));
+                RenderSpot(screen, fonts_, entry.spot, entry.width, entry.height, variant, name));
 }
 
 void PictureSet::CheckAgainstManifest() const {
@@ -120,14 +120,14 @@ void PictureSet::CheckAgainstManifest() const {
     std::set<std::string_view> embedded;
     for (const Blob& b : embedded_) {
         embedded.insert(b.name);
-        const auto& spec = ListedEmbedded(b.name);
-        if (spec.width != b.width || spec.height != b.height) {
+        const auto& entry = ListedEmbedded(b.name);
+        if (entry.width != b.width || entry.height != b.height) {
             problems << "wrong size: " << b.name << "\n";
         }
     }
-    for (const auto& spec : pictures::kEmbeddedPictures) {
-        if (!embedded.contains(spec.name)) {
-            problems << "missing embedded picture: " << spec.name << "\n";
+    for (const auto& entry : pictures::kEmbeddedPictures) {
+        if (!embedded.contains(entry.name)) {
+            problems << "missing embedded picture: " << entry.name << "\n";
         }
     }
     if (!problems.str().empty()) {
@@ -176,9 +176,9 @@ void PictureSet::WriteEmbeddedSource(const std::filesystem::path& file) const {
 namespace picturegen {
 
 Rect PlaceOf(std::string_view name) {
-    for (const auto& spec : pictures::kEmbeddedPictures) {
-        if (spec.name == name) {
-            return {spec.spot.x, spec.spot.y, spec.width, spec.height};
+    for (const auto& entry : pictures::kEmbeddedPictures) {
+        if (entry.name == name) {
+            return {entry.spot.x, entry.spot.y, entry.width, entry.height};
         }
     }
     const pictures::Picture& p = Listed(name);

@@ -83,36 +83,36 @@ inline std::string folderName(Folder folder) {
     return folder == Folder::Sons ? "sons" : "audio";
 }
 
-inline std::string extension(const SoundSpec& spec) {
-    if (spec.format == Format::Midi)
+inline std::string extension(const SoundSpec& entry) {
+    if (entry.format == Format::Midi)
         return ".mid";
-    return spec.folder == Folder::Sons ? ".WAV" : ".wav";
+    return entry.folder == Folder::Sons ? ".WAV" : ".wav";
 }
 
 // Variant 0 names the single file of a sound without variants.
-inline std::string fileName(const SoundSpec& spec, int variant) {
-    std::string name(spec.name);
+inline std::string fileName(const SoundSpec& entry, int variant) {
+    std::string name(entry.name);
     if (variant > 0) {
         char number[16];
         std::snprintf(number, sizeof number, "-%02d", variant);
         name += number;
     }
-    return name + extension(spec);
+    return name + extension(entry);
 }
 
-inline std::string relativePath(const SoundSpec& spec, int variant) {
-    return folderName(spec.folder) + "/" + fileName(spec, variant);
+inline std::string relativePath(const SoundSpec& entry, int variant) {
+    return folderName(entry.folder) + "/" + fileName(entry, variant);
 }
 
-inline int firstVariant(const SoundSpec& spec) {
-    return spec.variants == 0 ? 0 : 1;
+inline int firstVariant(const SoundSpec& entry) {
+    return entry.variants == 0 ? 0 : 1;
 }
-inline int lastVariant(const SoundSpec& spec) {
-    return spec.variants;
+inline int lastVariant(const SoundSpec& entry) {
+    return entry.variants;
 }
 
-inline bool lastsRightTime(const SoundSpec& spec, double seconds) {
-    return seconds >= spec.minSeconds && seconds <= spec.maxSeconds;
+inline bool lastsRightTime(const SoundSpec& entry, double seconds) {
+    return seconds >= entry.minSeconds && seconds <= entry.maxSeconds;
 }
 
 } // namespace soundgen

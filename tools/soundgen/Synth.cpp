@@ -188,18 +188,18 @@ void trimSilence(Pcm& pcm) {
     samples = std::vector<float>(begin, end);
 }
 
-Pcm knock(const Knock& spec) {
-    Pcm pcm = silence(spec.seconds);
-    Noise noise(spec.seed);
+Pcm knock(const Knock& entry) {
+    Pcm pcm = silence(entry.seconds);
+    Noise noise(entry.seed);
     for (std::size_t i = 0; i < pcm.samples.size(); ++i) {
         const double t = static_cast<double>(i) / kPackRate;
         double body = 0.0;
-        for (std::size_t p = 0; p < spec.partials.size(); ++p)
-            body += std::sin(kTwoPi * spec.partials[p] * t) / static_cast<double>(p + 1);
-        const double ring = body * std::exp(-t / spec.decaySeconds);
-        const double attack = spec.noise * noise.next() * std::exp(-t / 0.003);
+        for (std::size_t p = 0; p < entry.partials.size(); ++p)
+            body += std::sin(kTwoPi * entry.partials[p] * t) / static_cast<double>(p + 1);
+        const double ring = body * std::exp(-t / entry.decaySeconds);
+        const double attack = entry.noise * noise.next() * std::exp(-t / 0.003);
         pcm.samples[i] =
-            static_cast<float>((ring + attack) * envelope(t, spec.seconds, 0.0005, 0.01));
+            static_cast<float>((ring + attack) * envelope(t, entry.seconds, 0.0005, 0.01));
     }
     return pcm;
 }

@@ -29,7 +29,7 @@ struct Knock {
     std::uint32_t seed;
 };
 
-Pcm knock(const Knock& spec);
+Pcm knock(const Knock& entry);
 
 enum class Voice { Brass, Bell, Pad, Timpani, Cymbal };
 

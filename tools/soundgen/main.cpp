@@ -17,41 +17,41 @@ using namespace soundgen;
 
 namespace {
 
-std::size_t fileCount(const SoundSpec& spec) {
-    return spec.variants == 0 ? 1 : static_cast<std::size_t>(spec.variants);
+std::size_t fileCount(const SoundSpec& wanted) {
+    return wanted.variants == 0 ? 1 : static_cast<std::size_t>(wanted.variants);
 }
 
-const std::vector<Pcm>& waveformsFor(const SoundSpec& spec, const Waveforms& pack) {
-    const auto found = pack.find(spec.name);
-    if (found == pack.end() || found->second.size() != fileCount(spec))
-        throw std::runtime_error("no complete set of waveforms for " + std::string(spec.name));
+const std::vector<Pcm>& waveformsFor(const SoundSpec& wanted, const Waveforms& pack) {
+    const auto found = pack.find(wanted.name);
+    if (found == pack.end() || found->second.size() != fileCount(wanted))
+        throw std::runtime_error("no complete set of waveforms for " + std::string(wanted.name));
     return found->second;
 }
 
 // A variant left over from a larger family would count as one more member.
-void removeStaleVariants(const fs::path& root, const SoundSpec& spec) {
-    if (spec.variants == 0)
+void removeStaleVariants(const fs::path& root, const SoundSpec& wanted) {
+    if (wanted.variants == 0)
         return;
-    for (int n = spec.variants + 1; fs::remove(root / relativePath(spec, n)); ++n) {
+    for (int n = wanted.variants + 1; fs::remove(root / relativePath(wanted, n)); ++n) {
     }
 }
 
-void writeWaveforms(const fs::path& root, const SoundSpec& spec, const Waveforms& pack) {
-    const std::vector<Pcm>& waveforms = waveformsFor(spec, pack);
-    for (int n = firstVariant(spec); n <= lastVariant(spec); ++n) {
+void writeWaveforms(const fs::path& root, const SoundSpec& wanted, const Waveforms& pack) {
+    const std::vector<Pcm>& waveforms = waveformsFor(wanted, pack);
+    for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n) {
         const Pcm& pcm = waveforms[static_cast<std::size_t>(n == 0 ? 0 : n - 1)];
-        if (!lastsRightTime(spec, pcm.seconds()))
-            throw std::runtime_error(relativePath(spec, n) + " lasts " +
+        if (!lastsRightTime(wanted, pcm.seconds()))
+            throw std::runtime_error(relativePath(wanted, n) + " lasts " +
                                      std::to_string(pcm.seconds()) + " s");
-        writeBytes(root / relativePath(spec, n), encodeWav(pcm));
+        writeBytes(root / relativePath(wanted, n), encodeWav(pcm));
     }
-    removeStaleVariants(root, spec);
+    removeStaleVariants(root, wanted);
 }
 
 void checkNothingExtra(const Waveforms& pack) {
     for (const auto& entry : pack) {
-        const bool listed = std::any_of(kSounds.begin(), kSounds.end(), [&](const SoundSpec& spec) {
-            return spec.name == entry.first;
+        const bool listed = std::any_of(kSounds.begin(), kSounds.end(), [&](const SoundSpec& wanted) {
+            return wanted.name == entry.first;
         });
         if (!listed)
             throw std::runtime_error("waveform for an unlisted sound: " + entry.first);
@@ -61,12 +61,12 @@ void checkNothingExtra(const Waveforms& pack) {
 void generate(const fs::path& root) {
     const Waveforms pack = buildWaveforms();
     checkNothingExtra(pack);
-    for (const SoundSpec& spec : kSounds) {
-        fs::create_directories(root / folderName(spec.folder));
-        if (spec.format == Format::Midi)
-            writeBytes(root / relativePath(spec, 0), composeGameMusic());
+    for (const SoundSpec& wanted : kSounds) {
+        fs::create_directories(root / folderName(wanted.folder));
+        if (wanted.format == Format::Midi)
+            writeBytes(root / relativePath(wanted, 0), composeGameMusic());
         else
-            writeWaveforms(root, spec, pack);
+            writeWaveforms(root, wanted, pack);
     }
 }
 
