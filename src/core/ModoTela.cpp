@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -16,16 +17,19 @@ int Arredonda(float v) {
 // A window that would show less than 8 pixels of itself is centred on the screen instead,
 // so that the player can always reach it.
 void TrazParaTela() {
-    const int margem = 8 * TwipsX;
-    const int largura = LarguraPalco * TwipsX;
-    const int altura = AlturaPalco * TwipsY;
-    const int telaL = ui::App().ScreenWidthTwips();
-    const int telaA = ui::App().ScreenHeightTwips();
-    const bool foraH = JanelaEsquerda + largura < margem || JanelaEsquerda > telaL - margem;
-    const bool foraV = JanelaTopo + altura < margem || JanelaTopo > telaA - margem;
+    // In 64 bits: a damaged settings file may hold any 32-bit position.
+    const std::int64_t margem = 8 * TwipsX;
+    const std::int64_t largura = std::int64_t{LarguraPalco} * TwipsX;
+    const std::int64_t altura = std::int64_t{AlturaPalco} * TwipsY;
+    const std::int64_t telaL = ui::App().ScreenWidthTwips();
+    const std::int64_t telaA = ui::App().ScreenHeightTwips();
+    const std::int64_t esquerda = JanelaEsquerda;
+    const std::int64_t topo = JanelaTopo;
+    const bool foraH = esquerda + largura < margem || esquerda > telaL - margem;
+    const bool foraV = topo + altura < margem || topo > telaA - margem;
     if (foraH || foraV) {
-        JanelaEsquerda = (telaL - largura) / 2 / TwipsX * TwipsX;
-        JanelaTopo = (telaA - altura) / 2 / TwipsY * TwipsY;
+        JanelaEsquerda = static_cast<std::int32_t>((telaL - largura) / 2 / TwipsX * TwipsX);
+        JanelaTopo = static_cast<std::int32_t>((telaA - altura) / 2 / TwipsY * TwipsY);
     }
 }
 
@@ -64,7 +68,10 @@ void AjustaTela(TelaBase& frm) {
 void PosicionaForm(TelaBase& frm) {
     AjustaTela(frm);
     if (JanelaEsquerda >= -((LarguraPalco - 8) * TwipsX)) {
-        frm.Move(JanelaEsquerda, JanelaTopo);
+        // A maximised screen does not move: the position waits for the next window mode.
+        if (frm.WindowState() == ui::vbNormal) {
+            frm.Move(JanelaEsquerda, JanelaTopo);
+        }
     } else {
         JanelaEsquerda = frm.Left();
         JanelaTopo = frm.Top();

@@ -144,6 +144,10 @@ void Application::RunPosted() {
 
 int Application::MsgBox(const std::string& text, int style, const std::string& title) {
     const int answer = backend_->ShowMessage(text, style, title);
+    // The box took the pointer: a press that began before it has no release to come.
+    buttonsHeld_ = 0;
+    capture_ = nullptr;
+    captureForm_.reset();
     shownPointer_ = -1;
     UpdatePointer();
     Invalidate();
@@ -272,9 +276,8 @@ void Application::Dispatch(const InputEvent& event) {
 }
 
 void Application::DispatchMouse(const InputEvent& event, Form& form) {
-    // Relative to where the window stands now: a drag may have moved it since the event.
-    mouseX_ = event.x - static_cast<float>(form.Left()) / TWIPS_PER_PIXEL;
-    mouseY_ = event.y - static_cast<float>(form.Top()) / TWIPS_PER_PIXEL;
+    mouseX_ = event.x;
+    mouseY_ = event.y;
     Control* hit = form.HitTest(mouseX_, mouseY_);
     const bool captured = capture_ != nullptr && captureForm_.lock().get() == &form;
     Control* target = captured ? capture_ : hit;

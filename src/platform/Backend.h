@@ -13,7 +13,7 @@ class Picture;
 struct InputEvent {
     enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyPress, Restored, Quit };
     Kind kind = Kind::MouseMove;
-    float x = 0, y = 0; // screen pixels
+    float x = 0, y = 0; // pixels of the window's client area, where the window stands now
     int button = 0;     // the button pressed or released; for moves, the buttons held (bits)
     int shift = 0;      // 1 shift, 2 ctrl, 4 alt
     int key = 0;        // virtual-key code (KeyDown) or character code (KeyPress)

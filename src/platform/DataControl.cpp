@@ -1,5 +1,7 @@
 #include "platform/DataControl.h"
 
+#include "platform/Files.h"
+
 #include "platform/Error.h"
 #include "platform/JetFileCheck.h"
 
@@ -127,7 +129,8 @@ int TableColumnIndex(MdbTableDef* table, const char* name) {
 } // namespace
 
 void DataControl::Refresh() {
-    file_ = DatabaseName;
+    // The program folder is upper-cased; the file is found without regard to case.
+    file_ = ResolvePath(DatabaseName);
     columns_.clear();
     rows_.clear();
     current_ = 0;

@@ -85,7 +85,8 @@ void TelaPadrao::botao_Click(int Index) {
     if (comportamento_.travaEntrada) {
         EntradaTravada = VERDADEIRO;
     }
-    TocaSom(comportamento_.somClique);
+    const auto& sons = comportamento_.sonsClique;
+    TocaSom(sons.size() == 1 ? sons.front() : sons.at(static_cast<std::size_t>(Index)));
     PiscaControle(botao[Index], comportamento_.piscadas, comportamento_.msPiscada);
     if (IsLoaded()) {
         AcaoBotao(Index);

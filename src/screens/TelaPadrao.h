@@ -15,16 +15,16 @@ struct Retangulo {
 };
 
 struct Comportamento {
-    std::string fundo;                 // background picture
-    int intervaloInicio = 0;           // start timer, ms
-    bool arrasta = false;              // the stage drags the window
-    bool testaHover = false;           // a move on the stage runs the hover test
-    bool cantosVivos = false;          // the hover test lights the corner buttons
-    std::string somClique;             // effect of a button click
-    int piscadas = 0, msPiscada = 0;   // blink of a clicked button
-    bool travaEntrada = false;         // a button action sets the input lock
-    std::vector<Retangulo> botoes;     // `botao` rectangles
-    std::array<Retangulo, 3> cantos{}; // `ImagemControl` rectangles
+    std::string fundo;                   // background picture
+    int intervaloInicio = 0;             // start timer, ms
+    bool arrasta = false;                // the stage drags the window
+    bool testaHover = false;             // a move on the stage runs the hover test
+    bool cantosVivos = false;            // the hover test lights the corner buttons
+    std::vector<std::string> sonsClique; // click effect: one for all buttons, or one each
+    int piscadas = 0, msPiscada = 0;     // blink of a clicked button
+    bool travaEntrada = false;           // a button action sets the input lock
+    std::vector<Retangulo> botoes;       // `botao` rectangles
+    std::array<Retangulo, 3> cantos{};   // `ImagemControl` rectangles
 };
 
 class TelaPadrao : public TelaBase {

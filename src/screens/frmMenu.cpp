@@ -18,7 +18,7 @@ const Comportamento MENU{
     .arrasta = true,
     .testaHover = true,
     .cantosVivos = true,
-    .somClique = "click",
+    .sonsClique = {"click"},
     .piscadas = 5,
     .msPiscada = 80,
     .travaEntrada = true,

@@ -12,7 +12,7 @@ const Comportamento NOME{
     .arrasta = true,
     .testaHover = true,
     .cantosVivos = true,
-    .somClique = "switch",
+    .sonsClique = {"switch"},
     .piscadas = 5,
     .msPiscada = 80,
     .travaEntrada = true,

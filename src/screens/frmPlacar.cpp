@@ -11,7 +11,7 @@ const Comportamento PLACAR{
     .fundo = "bgplacar",
     .intervaloInicio = 1000,
     .testaHover = true,
-    .somClique = "click",
+    .sonsClique = {"click", "wood"},
     .piscadas = 5,
     .msPiscada = 80,
     .botoes = {{543, 383, 64, 63}, {27, 377, 78, 77}},

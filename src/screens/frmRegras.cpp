@@ -12,7 +12,7 @@ const Comportamento REGRAS{
     .arrasta = true,
     .testaHover = true,
     .cantosVivos = true,
-    .somClique = "tickone",
+    .sonsClique = {"tickone"},
     .piscadas = 4,
     .msPiscada = 50,
     .botoes = {{165, 378, 74, 74}, {283, 378, 75, 76}, {401, 378, 75, 74}},

@@ -16,7 +16,7 @@ const Comportamento SAIDA{
     .fundo = "bgsair",
     .intervaloInicio = 1000,
     .testaHover = true,
-    .somClique = "wood",
+    .sonsClique = {"wood"},
     .piscadas = 4,
     .msPiscada = 50,
     .botoes = {{76, 377, 76, 76}, {491, 378, 73, 75}},

@@ -115,3 +115,25 @@ TEST_F(ModoTelaTest, ModeOutsideOneAndTwoLaysNothingOutUntilTheKeySwitchesIt) {
     EXPECT_EQ(a->WindowState(), ui::vbMaximized);
     EXPECT_EQ(JanelaEsquerda, CENTRO_L);
 }
+
+TEST_F(ModoTelaTest, FullScreenLoadKeepsTheRememberedPlaceForWindowMode) {
+    ModoTela = 2;
+    JanelaEsquerda = 4500;
+    JanelaTopo = 3000;
+    PosicionaForm(*a);
+    // The maximised screen stays at the corner; the position waits for window mode.
+    EXPECT_EQ(a->Left(), 0);
+    EXPECT_EQ(a->Top(), 0);
+    EXPECT_EQ(JanelaEsquerda, 4500);
+    ModoTela = 1;
+    AjustaTela(*a);
+    ExpectWindowAt(*a, 4500, 3000);
+}
+
+TEST_F(ModoTelaTest, PositionAtTheEndOfTheRangeIsCentredWithoutOverflow) {
+    ModoTela = 1;
+    JanelaEsquerda = 2147483000;
+    JanelaTopo = -2147483000;
+    AjustaTela(*a);
+    ExpectWindowAt(*a, CENTRO_L, CENTRO_T);
+}

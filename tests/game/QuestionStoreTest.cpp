@@ -1,5 +1,6 @@
 // The game screen's question store over a database written by our own writer.
 #include "core/Globais.h"
+#include "core/Pastas.h"
 #include "db/DbTestSupport.h"
 #include "game/frmJogo.h"
 #include "platform/Error.h"
@@ -44,6 +45,15 @@ class QuestionStore : public testing_support::HeadlessTest {
         return {Perguntas.begin() + from, Perguntas.begin() + to + 1};
     }
 };
+
+TEST_F(QuestionStore, DatabaseIsFoundUnderTheUpperCasedProgramFolder) {
+    WriteDatabase({0, 9, 9, 10});
+    WriteFile("setup.lst", "");
+    ASSERT_TRUE(Step(DefinePastas));
+    ASSERT_EQ(PastaGraficos, Maiusculas(Folder()) + "graficos/");
+    Load(1);
+    EXPECT_EQ(Jogo().TotalPerguntas, 9);
+}
 
 TEST_F(QuestionStore, LevelQueryTextAndDatabaseFile) {
     WriteDatabase({0, 9, 9, 10});

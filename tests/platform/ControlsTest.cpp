@@ -171,3 +171,14 @@ TEST_F(Controls, MessageBoxButtonsAndDefaultAnswers) {
     EXPECT_EQ(d.AnswerAt(d.Frame().x + 1, d.Frame().y + 1), 0);
     EXPECT_EQ(d.CancelAnswer(), 0); // Escape does not answer a three-button box
 }
+
+TEST_F(Controls, MessageBoxDuringAPressEndsThePress) {
+    std::vector<int> buttonsSeen;
+    tela->a.MouseDown = [&](int, int, float, float) { ui::App().MsgBox("Pausa"); };
+    tela->a.MouseMove = [&](int buttons, int, float, float) { buttonsSeen.push_back(buttons); };
+    Press(20, 20);
+    // The release happened while the box was up; the next move has no button held.
+    MoveTo(25, 25);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(buttonsSeen, std::vector<int>{0});
+}

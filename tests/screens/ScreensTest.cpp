@@ -55,16 +55,16 @@ class Screens : public testing_support::HeadlessTest {
         });
     }
 
-    // Stage pixel (x, y) in screen pixels, for the current layout.
+    // Stage pixel (x, y) in window pixels, for the current layout.
     void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0) {
-        const auto [sx, sy] = StageOnScreen(form);
+        const auto [sx, sy] = StageInWindow(form);
         MoveTo(sx + x, sy + y, buttons);
     }
     void ClickOnStage(ui::Form& form, float x, float y) {
-        const auto [sx, sy] = StageOnScreen(form);
+        const auto [sx, sy] = StageInWindow(form);
         Click(sx + x, sy + y);
     }
-    static std::pair<float, float> StageOnScreen(ui::Form& form) {
+    static std::pair<float, float> StageInWindow(ui::Form& form) {
         float ox = 0, oy = 0;
         static_cast<TelaBase&>(form).Picture_Center.OriginInForm(ox, oy);
         return {ox + static_cast<float>(form.Left()) / 15,
@@ -176,6 +176,23 @@ TEST_F(Screens, ClickOnTheLitScoresButtonOpensTheScoreBoard) {
     RunFor(600);
     EXPECT_FALSE(frmMenu.Loaded());
     EXPECT_TRUE(frmPlacar.Loaded());
+}
+
+TEST_F(Screens, ScoreBoardButtonsHaveTheirOwnClickEffects) {
+    for (const char* nome : {"click", "wood"}) {
+        std::ifstream som(std::string(QV_GAME_DIR) + "/sons/" + nome + ".WAV", std::ios::binary);
+        WriteFile(std::string("sons/") + nome + ".WAV",
+                  std::string(std::istreambuf_iterator<char>(som), {}));
+    }
+    StartAtMenu();
+    ClickOnStage(*frmMenu, 60, 400);
+    RunFor(600);
+    ASSERT_TRUE(frmPlacar.Loaded());
+    ClickOnStage(*frmPlacar, 60, 410); // clear
+    RunFor(600);
+    EXPECT_TRUE(Mentions("wood.WAV"));
+    const auto& log = audio().Log();
+    EXPECT_NE(log.back().find("wood.WAV"), std::string::npos);
 }
 
 TEST_F(Screens, CornerModeButtonTwiceReturnsAndKeepsThePosition) {

@@ -32,7 +32,7 @@ class HeadlessTest : public ::testing::Test {
     // Runs a step of the program (start-up, a handler), turning its end into false.
     bool Step(const std::function<void()>& body);
 
-    // Input in screen pixels.
+    // Input in pixels of the window's client area.
     void MoveTo(float x, float y, int buttons = 0);
     void Click(float x, float y);
     void KeyDown(int key, int shift = 0);

@@ -183,14 +183,14 @@ int SdlBackend::ScreenHeightPx() {
 }
 
 // Pointer events are relative to where the window stood when they happened, and a drag moves
-// the window meanwhile; so the pointer is handed on where it is now, in screen pixels, asked of
-// the X server (SDL's own global state lags). Elsewhere the window's requested place serves.
-void SdlBackend::PointerOnScreen(int eventX, int eventY, float& x, float& y) const {
-    int screenX = eventX + shownX_;
-    int screenY = eventY + shownY_;
-    QueryPointerOnScreen(window_.get(), screenX, screenY);
-    x = static_cast<float>(screenX);
-    y = static_cast<float>(screenY);
+// the window meanwhile; so the pointer is placed against where the window stands now, as the X
+// server has it (SDL's own global state lags). Elsewhere the event's own place serves.
+void SdlBackend::PointerInWindow(int eventX, int eventY, float& x, float& y) const {
+    int windowX = eventX;
+    int windowY = eventY;
+    QueryPointerInWindow(window_.get(), windowX, windowY);
+    x = static_cast<float>(windowX);
+    y = static_cast<float>(windowY);
 }
 
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
@@ -202,7 +202,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         out.kind = InputEvent::Kind::MouseMove;
         // The window may have moved since the event was queued (a drag moves it), so the
         // pointer is placed against the window's current position.
-        PointerOnScreen(e.motion.x, e.motion.y, out.x, out.y);
+        PointerInWindow(e.motion.x, e.motion.y, out.x, out.y);
         out.button = ButtonBits(e.motion.state);
         out.shift = ShiftBits(SDL_GetModState());
         return true;
@@ -210,7 +210,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     case SDL_MOUSEBUTTONUP:
         out.kind =
             e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-        PointerOnScreen(e.button.x, e.button.y, out.x, out.y);
+        PointerInWindow(e.button.x, e.button.y, out.x, out.y);
         out.button = ButtonBit(e.button.button);
         out.shift = ShiftBits(SDL_GetModState());
         return out.button != 0;
@@ -333,6 +333,14 @@ void SdlBackend::Present(Form* top) {
 }
 
 int SdlBackend::ShowMessage(const std::string& text, int style, const std::string& title) {
+    const int answer = RunMessage(text, style, title);
+    // The text typed by the key that answered must not reach the screen beneath.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
+    return answer;
+}
+
+int SdlBackend::RunMessage(const std::string& text, int style, const std::string& title) {
     SDL_Window* w = EnsureWindow(nullptr);
     if (shownState_ == vbMinimized) {
         SDL_RestoreWindow(w);

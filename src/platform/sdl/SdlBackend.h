@@ -35,9 +35,10 @@ class SdlBackend : public Backend {
     using CursorPtr = std::unique_ptr<SDL_Cursor, CursorDeleter>;
 
     SDL_Window* EnsureWindow(const Form* top);
+    int RunMessage(const std::string& text, int style, const std::string& title);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
-    void PointerOnScreen(int eventX, int eventY, float& x, float& y) const;
+    void PointerInWindow(int eventX, int eventY, float& x, float& y) const;
     SDL_Cursor* SystemCursor(int code);
 
     std::unique_ptr<SDL_Window, WindowDeleter> window_;

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-void QueryPointerOnScreen(SDL_Window* window, int& x, int& y) {
+void QueryPointerInWindow(SDL_Window* window, int& x, int& y) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) ||
@@ -21,8 +21,8 @@ void QueryPointerOnScreen(SDL_Window* window, int& x, int& y) {
     unsigned int mask = 0;
     if (XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &rootX, &rootY,
                       &winX, &winY, &mask)) {
-        x = rootX;
-        y = rootY;
+        x = winX;
+        y = winY;
     }
 }
 

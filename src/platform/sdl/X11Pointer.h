@@ -1,4 +1,4 @@
-// The pointer's place on the screen as the X server has it now. Kept apart because the X
+// The pointer's place in the window as the X server has it now. Kept apart because the X
 // headers define macros that clash with ordinary names.
 #pragma once
 
@@ -7,6 +7,6 @@
 namespace ui {
 
 // Leaves x and y as they are when the window is not on X11 or the query fails.
-void QueryPointerOnScreen(SDL_Window* window, int& x, int& y);
+void QueryPointerInWindow(SDL_Window* window, int& x, int& y);
 
 } // namespace ui
