@@ -24,7 +24,7 @@ std::unique_ptr<ui::Backend> DummySdl() {
 void Embaralha2000(benchmark::State& state, std::unique_ptr<ui::Backend> backend) {
     ui::Application app(std::move(backend));
     for (auto _ : state) {
-        Embaralha(2000, 1, 2000);
+        (void)Embaralha(2000, 1, 2000);
     }
 }
 
@@ -51,7 +51,7 @@ void BM_EsperaCpuSdlDummy(benchmark::State& state) {
     for (auto _ : state) {
         const double cpu0 = ProcessCpuSeconds();
         const auto wall0 = std::chrono::steady_clock::now();
-        Espera(1000);
+        (void)Espera(1000);
         cpu += ProcessCpuSeconds() - cpu0;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     }

@@ -39,11 +39,12 @@ void Randomize() {
     estado ^= Mistura(SegundosDoDia());
 }
 
-void Espera(int ms) {
+Guarda Espera(int ms) {
+    Guarda guarda;
     TempoAtual = ui::GetTickCount();
     const std::uint32_t inicio = TempoAtual;
     if (ms <= 0) {
-        return;
+        return guarda;
     }
     const auto alvo = static_cast<std::uint32_t>(ms);
     for (;;) {
@@ -51,22 +52,28 @@ void Espera(int ms) {
         ui::DoEvents();
         const std::uint32_t passado = TempoAtual - inicio;
         if (passado >= alvo) {
-            return;
+            return guarda;
         }
         // Sleep until the next event, timer or the end of the wait rather than spinning.
         ui::App().Idle(alvo - passado);
     }
 }
 
-void PiscaControle(ui::Control& ctl, int vezes, int ms) {
+Guarda PiscaControle(ui::Control& ctl, int vezes, int ms) {
+    Guarda guarda(ctl.OwnerForm());
     ctl.Enabled(false);
     const bool visivel = ctl.Visible();
     for (int i = 1; i <= vezes; ++i) {
         ctl.Visible(!ctl.Visible());
-        Espera(ms);
+        (void)Espera(ms);
+        // The control went with its screen.
+        if (!guarda.TelaAberta()) {
+            return guarda;
+        }
     }
     ctl.Visible(visivel);
     ctl.Enabled(true);
+    return guarda;
 }
 
 std::int16_t Aleatorio(int menor, int maior) {
@@ -76,7 +83,8 @@ std::int16_t Aleatorio(int menor, int maior) {
     return static_cast<std::int16_t>(std::nearbyint(valor));
 }
 
-void Embaralha(int quantidade, int menor, int maior) {
+Guarda Embaralha(int quantidade, int menor, int maior) {
+    Guarda guarda;
     CursorTela(ui::vbHourglass);
     Randomize();
     Sorteados.assign(static_cast<std::size_t>(std::max(quantidade, 0)) + 1, 0);
@@ -87,6 +95,7 @@ void Embaralha(int quantidade, int menor, int maior) {
         } while (!NumeroInedito(Sorteados[static_cast<std::size_t>(i)], i));
     }
     CursorTela(ui::vbCustom);
+    return guarda;
 }
 
 bool NumeroInedito(int valor, int k) {

@@ -1,6 +1,7 @@
 // Waits that keep the screens responsive, the blink of a clicked button, and random numbers.
 #pragma once
 
+#include "core/Guarda.h"
 #include "platform/Controls.h"
 
 #include <cstdint>
@@ -8,11 +9,12 @@
 // The last tick sample taken by a wait.
 extern std::uint32_t TempoAtual;
 
-void Espera(int ms);
-void PiscaControle(ui::Control& ctl, int vezes, int ms);
+// Each wait answers whether the waiting handler may go on (see Guarda).
+Guarda Espera(int ms);
+Guarda PiscaControle(ui::Control& ctl, int vezes, int ms);
 
 // Folds the time of day into the generator without restarting its sequence.
 void Randomize();
 std::int16_t Aleatorio(int menor, int maior);
-void Embaralha(int quantidade, int menor, int maior);
+Guarda Embaralha(int quantidade, int menor, int maior);
 bool NumeroInedito(int valor, int k);

@@ -29,6 +29,7 @@ std::array<std::int16_t, MAX_PERGUNTAS + 1> AlternativaCerta{};
 std::vector<std::int16_t> Sorteados;
 
 Bool16 NovoJogo = FALSO, EntradaTravada = FALSO;
+std::uint32_t SerieJogo = 0;
 
 void ValoresPadrao() {
     ArquivoConfig = "config.ini";

@@ -54,6 +54,9 @@ extern std::vector<std::int16_t> Sorteados;
 
 // Flow flags.
 extern Bool16 NovoJogo, EntradaTravada;
+// Counts the starts and ends of games, so that a handler that waited can tell that the game
+// it was playing has ended meanwhile.
+extern std::uint32_t SerieJogo;
 
 void InicializaGlobais();
 void ValoresPadrao();

@@ -36,10 +36,12 @@ void Main() {
     frmIntro.Show();
 }
 
-void MostraStatus() {
+Guarda MostraStatus() {
+    Guarda guarda;
     if (Sim(NovoJogo)) {
         frmStatus.Show(ui::vbModeless);
     } else {
         frmStatus.Show(ui::vbModal);
     }
+    return guarda;
 }

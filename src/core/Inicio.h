@@ -1,5 +1,8 @@
 // The program's entry procedure and the opening of the status screen between questions.
 #pragma once
 
+#include "core/Guarda.h"
+
 void Main();
-void MostraStatus();
+// Between questions the status screen is modal: the caller learns whether it may go on.
+Guarda MostraStatus();

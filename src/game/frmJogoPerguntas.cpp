@@ -92,7 +92,8 @@ void frmJogoForm::EmbaralhaPerguntas() {
     for (int q = 1; q <= n; ++q) {
         AlternativaCerta[Indice(q)] = 1;
     }
-    Embaralha(n, 1, n);
+    // The store stays whole whatever ran meanwhile; the level's loader checks its guard.
+    (void)Embaralha(n, 1, n);
     // Copied out first, so that no row is overwritten before it has been read.
     std::vector<LinhaPergunta> nova(Indice(n) + 1);
     for (int q = 1; q <= n; ++q) {
@@ -107,7 +108,7 @@ void frmJogoForm::EmbaralhaPerguntas() {
     for (int q = 1; q <= n; ++q) {
         std::array<int, 5> ordem{0, 1, 2, 3, 4};
         if (Aleatorio(1, 4) != 1) {
-            Embaralha(4, 1, 4);
+            (void)Embaralha(4, 1, 4);
             for (int a = 1; a <= 4; ++a) {
                 ordem[Indice(a)] = Sorteados[Indice(a - 1)];
             }

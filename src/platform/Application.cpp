@@ -217,6 +217,23 @@ void Application::BringToTop(const Form* form) {
     }
 }
 
+Form* Application::RunningForm() const {
+    for (auto it = running_.rbegin(); it != running_.rend(); ++it) {
+        if (auto form = it->lock()) {
+            return form.get();
+        }
+    }
+    return nullptr;
+}
+
+HandlerScope::HandlerScope(Form& form) : keep_(form.shared_from_this()) {
+    App().running_.push_back(keep_);
+}
+
+HandlerScope::~HandlerScope() {
+    App().running_.pop_back();
+}
+
 Form* Application::TopForm() const {
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
         if ((*it)->Visible()) {
@@ -244,7 +261,7 @@ void Application::FireDueTimers() {
             continue;
         }
         if (Until(t->Due(), Ticks()) <= 0) {
-            std::shared_ptr<Form> keep = t->OwnerForm().shared_from_this();
+            HandlerScope scope(t->OwnerForm());
             t->Fire();
         }
     }
@@ -258,7 +275,7 @@ void Application::Dispatch(const InputEvent& event) {
     if (top == nullptr || !top->Enabled()) {
         return;
     }
-    std::shared_ptr<Form> keep = top->shared_from_this();
+    HandlerScope scope(*top);
     switch (event.kind) {
     case InputEvent::Kind::KeyDown:
         top->Form_KeyDown(event.key, event.shift);

@@ -82,7 +82,11 @@ class Application {
 
     void Invalidate() { dirty_ = true; }
 
+    // The form whose handler runs innermost now, or nullptr outside every handler.
+    Form* RunningForm() const;
+
   private:
+    friend class HandlerScope;
     void Dispatch(const InputEvent& event);
     void DispatchMouse(const InputEvent& event, Form& form);
     void FireDueTimers();
@@ -110,6 +114,20 @@ class Application {
     bool dirty_ = true;
     bool ended_ = false;
     std::uint32_t lastDraw_ = 0;
+    std::vector<std::weak_ptr<Form>> running_;
+};
+
+// Runs a handler of `form`: keeps the form alive until the handler returns, even if it
+// unloads the form, and makes it the running form meanwhile.
+class HandlerScope {
+  public:
+    explicit HandlerScope(Form& form);
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+  private:
+    std::shared_ptr<Form> keep_;
 };
 
 inline Application& App() {

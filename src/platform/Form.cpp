@@ -17,10 +17,10 @@ void Form::Load() {
     if (loaded_ || loading_) {
         return;
     }
-    std::shared_ptr<Form> keep = shared_from_this();
+    HandlerScope scope(*this);
     loading_ = true;
     loaded_ = true;
-    App().Register(keep);
+    App().Register(shared_from_this());
     try {
         Form_Load();
     } catch (...) {
@@ -58,7 +58,7 @@ void Form::Unload() {
     if (!loaded_) {
         return;
     }
-    std::shared_ptr<Form> keep = shared_from_this();
+    HandlerScope scope(*this);
     Form_Unload();
     loaded_ = false;
     visible_ = false;

@@ -42,6 +42,7 @@ void MediaPlayer::Command(const std::string& command) {
 
 void MediaPlayer::Finished() {
     if (owner_.IsLoaded() && Done) {
+        HandlerScope scope(owner_);
         Done(MCI_NOTIFY_SUCCESSFUL);
     }
 }

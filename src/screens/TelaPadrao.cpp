@@ -86,15 +86,18 @@ void TelaPadrao::botao_Click(int Index) {
         EntradaTravada = VERDADEIRO;
     }
     const auto& sons = comportamento_.sonsClique;
-    TocaSom(sons.size() == 1 ? sons.front() : sons.at(static_cast<std::size_t>(Index)));
-    PiscaControle(botao[Index], comportamento_.piscadas, comportamento_.msPiscada);
-    if (IsLoaded()) {
+    if (!TocaSom(sons.size() == 1 ? sons.front() : sons.at(static_cast<std::size_t>(Index)))) {
+        return;
+    }
+    if (PiscaControle(botao[Index], comportamento_.piscadas, comportamento_.msPiscada)) {
         AcaoBotao(Index);
     }
 }
 
 void TelaPadrao::ImagemControl_Click(int Index) {
-    TocaSom("wood");
+    if (!TocaSom("wood")) {
+        return;
+    }
     if (Index == 0) {
         WindowState(ui::vbMinimized);
     } else if (Index == 1) {

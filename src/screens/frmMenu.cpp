@@ -53,7 +53,9 @@ void frmMenuForm::AcaoBotao(int Index) {
     switch (Index) {
     case JOGAR:
         ParaNarracao();
-        TocaSom("mudo");
+        if (!TocaSom("mudo")) {
+            return;
+        }
         frmNome.Show();
         Unload();
         break;

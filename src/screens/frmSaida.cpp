@@ -63,7 +63,7 @@ void frmSaidaForm::Creditos_MouseMove(int, int, float, float) {
 void frmSaidaForm::AcaoBotao(int Index) {
     if (Index == SAIR) {
         SalvaConfig();
-        TocaSom("tchau", 2);
+        (void)TocaSom("tchau", 2);
         ui::App().End(0);
     }
     Unload();

@@ -29,19 +29,21 @@ ui::MediaPlayer& Musica() {
 
 } // namespace
 
-void TocaSom(const std::string& nome, int flags) {
+Guarda TocaSom(const std::string& nome, int flags) {
+    Guarda guarda;
     if (!Sim(SomLigado)) {
-        return;
+        return guarda;
     }
     ui::DoEvents();
     CursorTela(ui::vbHourglass);
     ui::PlaySoundFile(PastaSons + nome + ".WAV", flags);
     CursorTela(ui::vbCustom);
+    return guarda;
 }
 
-void TocaSomVariado(const std::string& nome, int flags) {
+Guarda TocaSomVariado(const std::string& nome, int flags) {
     const int quantas = ContaVariacoes(nome);
-    TocaSom(Variacao(nome, Aleatorio(1, quantas)), flags);
+    return TocaSom(Variacao(nome, Aleatorio(1, quantas)), flags);
 }
 
 std::int16_t ContaVariacoes(const std::string& nome) {
@@ -53,7 +55,7 @@ std::int16_t ContaVariacoes(const std::string& nome) {
 }
 
 void SilenciaEfeito() {
-    TocaSom("mudo", ui::SND_NODEFAULT);
+    (void)TocaSom("mudo", ui::SND_NODEFAULT);
 }
 
 void AbreNarracao(const std::string& nome) {

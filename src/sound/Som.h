@@ -1,12 +1,16 @@
 // Sound effects, narration and music.
 #pragma once
 
+#include "core/Guarda.h"
+
 #include <cstdint>
 #include <string>
 
 // Effects: flags 3 play in the background, 2 wait for the end; a missing file is silent.
-void TocaSom(const std::string& nome, int flags = 3);
-void TocaSomVariado(const std::string& nome, int flags = 3);
+// Pending events are handled before an effect plays, so the caller learns whether it may
+// go on.
+Guarda TocaSom(const std::string& nome, int flags = 3);
+Guarda TocaSomVariado(const std::string& nome, int flags = 3);
 std::int16_t ContaVariacoes(const std::string& nome);
 void SilenciaEfeito();
 

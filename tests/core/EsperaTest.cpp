@@ -37,9 +37,9 @@ std::map<int, int> Frequencias(int menor, int maior, int vezes) {
 
 TEST_F(Waits, ZeroHandlesNothingAndOneHandlesEvents) {
     KeyPress('A');
-    Espera(0);
+    (void)Espera(0);
     EXPECT_TRUE(backend().InputPending());
-    Espera(1);
+    (void)Espera(1);
     EXPECT_FALSE(backend().InputPending());
 }
 
@@ -51,7 +51,7 @@ TEST_F(Waits, WaitAcrossTheWrapLastsItsTimeAndSleeps) {
     tela->relogio.Enabled(true);
     const std::uint32_t inicio = ui::GetTickCount();
     const int waits = backend().Waits();
-    Espera(1000);
+    (void)Espera(1000);
     const std::uint32_t passado = ui::GetTickCount() - inicio;
     EXPECT_GE(passado, 1000u);
     EXPECT_LT(passado, 1100u);
@@ -70,7 +70,7 @@ TEST_F(Waits, BlinkEndsAsItBeganAndEnabled) {
         tela->relogio.Interval(40); // samples the middle of each step
         tela->relogio.Enabled(true);
         Click(20, 20); // taken by nothing while the control blinks
-        PiscaControle(tela->botao, 5, 80);
+        (void)PiscaControle(tela->botao, 5, 80);
         tela->relogio.Enabled(false);
         EXPECT_EQ(tela->botao.Visible(), visivel);
         EXPECT_TRUE(tela->botao.Enabled());
@@ -105,14 +105,14 @@ TEST(Aleatorio, EndsComeUpHalfAsOftenAsTheValuesBetween) {
 
 TEST_F(Waits, EmbaralhaDrawsDistinctValuesWithTheEventsHandled) {
     KeyPress('A');
-    Embaralha(1, 1, 1);
+    (void)Embaralha(1, 1, 1);
     EXPECT_FALSE(backend().InputPending());
     EXPECT_EQ(Sorteados, (std::vector<std::int16_t>{1, 0}));
-    Embaralha(0, 1, 0);
+    (void)Embaralha(0, 1, 0);
     EXPECT_EQ(Sorteados, (std::vector<std::int16_t>{0}));
     std::set<std::vector<std::int16_t>> ordens;
     for (int i = 0; i < 200; ++i) {
-        Embaralha(4, 1, 4);
+        (void)Embaralha(4, 1, 4);
         ASSERT_EQ(Sorteados.size(), 5u);
         EXPECT_EQ(Sorteados[4], 0);
         std::vector<std::int16_t> ordem(Sorteados.begin(), Sorteados.begin() + 4);

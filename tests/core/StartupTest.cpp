@@ -41,7 +41,7 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
         fechado = true;
         frmStatus->Unload();
     });
-    MostraStatus();
+    (void)MostraStatus();
     EXPECT_FALSE(fechado);
     EXPECT_TRUE(frmStatus.Loaded());
     EXPECT_EQ(app().TopForm(), frmStatus.Peek());
@@ -54,7 +54,7 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
         fechado = true;
         frmStatus->Unload();
     });
-    MostraStatus();
+    (void)MostraStatus();
     EXPECT_TRUE(fechado);
     EXPECT_FALSE(frmStatus.Loaded());
     frmStatus.Reset();

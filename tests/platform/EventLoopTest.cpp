@@ -65,7 +65,7 @@ TEST_F(EventLoop, TickThatWaitsIsNotReentered) {
         ++ticks;
         deepest = std::max(deepest, ++depth);
         if (ticks == 1) {
-            Espera(350);
+            (void)Espera(350);
         }
         --depth;
     };
@@ -98,7 +98,7 @@ TEST_F(EventLoop, FormUnloadedDuringItsOwnWaitIsDestroyedAfterTheHandler) {
     painel->tmrA.Enabled(true);
     Painel* p = painel.Peek();
     p->botao.Click = [&] {
-        Espera(500);
+        (void)Espera(500);
         carregadoAposEspera = painel.Loaded();
         p->rotulo.Caption("depois");
     };

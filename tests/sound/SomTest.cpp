@@ -82,7 +82,7 @@ TEST_F(SomTest, VariantCountStopsAtTheFirstGap) {
     EXPECT_EQ(ContaVariacoes("pular"), 0);
 
     for (int i = 0; i < 200; ++i) {
-        TocaSomVariado("acerto");
+        (void)TocaSomVariado("acerto");
     }
     const auto drawn = Variants(Log());
     EXPECT_EQ(drawn.size(), 2u);
@@ -94,7 +94,7 @@ TEST_F(SomTest, VariantCountStopsAtTheFirstGap) {
 
     // A family without variants names 00 or 01 and plays nothing.
     const std::size_t before = Log().size();
-    TocaSomVariado("pular", 2);
+    (void)TocaSomVariado("pular", 2);
     const auto empty = Variants(LogSince(before));
     EXPECT_TRUE(empty.contains("pular-00") || empty.contains("pular-01"));
     EXPECT_EQ(audio_->EffectPlaying().find("pular"), std::string::npos);
@@ -106,7 +106,7 @@ TEST_F(SomTest, ThreeVariantsDrawTheEndsHalfAsOftenAsTheMiddle) {
     }
     constexpr int DRAWS = 4000;
     for (int i = 0; i < DRAWS; ++i) {
-        TocaSomVariado("placas", 2);
+        (void)TocaSomVariado("placas", 2);
     }
     const auto drawn = Variants(Log());
     EXPECT_NEAR(drawn.at("placas-01") / double(DRAWS), 0.25, 0.03);
@@ -123,9 +123,9 @@ TEST_F(SomTest, SwitchedOffEffectsHandleNoEventAndLeaveThePointer) {
     ui::App().Post([&] { handled = true; });
     const auto pointers = backend_->PointerHistory();
 
-    TocaSom("click");
-    TocaSom("click", 2);
-    TocaSomVariado("errar", 2);
+    (void)TocaSom("click");
+    (void)TocaSom("click", 2);
+    (void)TocaSomVariado("errar", 2);
     SilenciaEfeito();
 
     EXPECT_FALSE(handled);
@@ -151,7 +151,7 @@ TEST_F(SomTest, WaitedEffectBlocksForItsOwnLengthUnderTheBusyPointer) {
     ui::App().Post([&] { handledAt = Now(); });
     const std::uint32_t start = Now();
 
-    TocaSom("boasorte", 2);
+    (void)TocaSom("boasorte", 2);
 
     // Pending events ran before the effect; none while it played.
     EXPECT_EQ(handledAt, start);
@@ -166,7 +166,7 @@ TEST_F(SomTest, WaitedEffectBlocksForItsOwnLengthUnderTheBusyPointer) {
 
     // A missing file is silent and does not wait.
     const std::uint32_t before = Now();
-    TocaSom("tchau", 2);
+    (void)TocaSom("tchau", 2);
     EXPECT_EQ(Now(), before);
     EXPECT_EQ(Log().back(), "effect " + PastaSons + "tchau.WAV 2");
 }
@@ -174,16 +174,16 @@ TEST_F(SomTest, WaitedEffectBlocksForItsOwnLengthUnderTheBusyPointer) {
 TEST_F(SomTest, NewEffectCutsThePlayingOne) {
     Effect("wood.WAV", 3000);
     Effect("responda.WAV", 200);
-    TocaSom("wood");
+    (void)TocaSom("wood");
     EXPECT_EQ(audio_->EffectPlaying(), PastaSons + "wood.WAV");
 
     const std::uint32_t start = Now();
-    TocaSom("responda", 2);
+    (void)TocaSom("responda", 2);
     EXPECT_EQ(Now() - start, 200u);
     EXPECT_EQ(audio_->EffectPlaying(), "");
 
-    TocaSom("wood");
-    TocaSom("responda");
+    (void)TocaSom("wood");
+    (void)TocaSom("responda");
     EXPECT_EQ(audio_->EffectPlaying(), PastaSons + "responda.WAV");
 }
 
@@ -282,32 +282,32 @@ TEST_F(SomTest, CompletionComesOnceForEachPlayThatEndsByItself) {
         voz.Command(command);
     }
     const std::uint32_t start = Now();
-    Espera(3000);
+    (void)Espera(3000);
     // The wait woke at the end of the file, not at the end of the wait.
     EXPECT_EQ(form->done, (std::vector<std::uint32_t>{start + 900}));
 
     // At its end the file stays silent until it is rewound.
     voz.Command("play");
-    Espera(2000);
+    (void)Espera(2000);
     EXPECT_EQ(form->done.size(), 1u);
 
     // A stop keeps the position and reports nothing; play goes on from there.
     voz.Command("prev");
     voz.Command("play");
-    Espera(300);
+    (void)Espera(300);
     voz.Command("stop");
-    Espera(2000);
+    (void)Espera(2000);
     EXPECT_EQ(form->done.size(), 1u);
     const std::uint32_t resumed = Now();
     voz.Command("play");
-    Espera(2000);
+    (void)Espera(2000);
     EXPECT_EQ(form->done.back(), resumed + 600);
 
     // A play that ends after its form has closed reaches nobody.
     voz.Command("prev");
     voz.Command("play");
     form->Unload();
-    Espera(2000);
+    (void)Espera(2000);
     EXPECT_EQ(form->done.size(), 2u);
 }
 
@@ -318,7 +318,7 @@ TEST_F(SomTest, MissingFileLeavesThePlayerClosed) {
     voz.FileName = PastaAudio + "valores-16.wav";
     voz.Command("open");
     voz.Command("play");
-    Espera(1000);
+    (void)Espera(1000);
     EXPECT_FALSE(audio_->Playing("MMControl3"));
     EXPECT_TRUE(form->done.empty());
 }
