@@ -1,0 +1,3 @@
+#include "screens/frmParabens.h"
+
+ui::FormRef<frmParabensForm> frmParabens;

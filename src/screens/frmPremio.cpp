@@ -1,0 +1,3 @@
+#include "screens/frmPremio.h"
+
+ui::FormRef<frmPremioForm> frmPremio;
