@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 void GravadorSequencial::Numero(long valor) {
     conteudo_ += std::to_string(valor) + "\r\n";
@@ -17,7 +15,14 @@ void GravadorSequencial::Booleano(bool valor) {
 }
 
 void GravadorSequencial::Texto(const std::string& valor) {
-    conteudo_ += "\"" + valor + "\"\r\n";
+    conteudo_ += '"';
+    for (const char c : valor) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F && c != '"') {
+            conteudo_ += c;
+        }
+    }
+    conteudo_ += "\"\r\n";
 }
 
 bool LeitorSequencial::Fim() const {
@@ -33,10 +38,10 @@ std::optional<std::string> LeitorSequencial::Campo(bool& citado) {
     std::string campo;
     citado = pos_ < conteudo_.size() && conteudo_[pos_] == '"';
     if (citado) {
-        const std::size_t fecha = conteudo_.find('"', pos_ + 1);
+        const std::size_t fecha = conteudo_.find_first_of("\"\r\n", pos_ + 1);
         const std::size_t fim = fecha == std::string::npos ? conteudo_.size() : fecha;
         campo = conteudo_.substr(pos_ + 1, fim - pos_ - 1);
-        pos_ = fecha == std::string::npos ? conteudo_.size() : fecha + 1;
+        pos_ = fim < conteudo_.size() && conteudo_[fim] == '"' ? fim + 1 : fim;
     }
     // Up to the comma or line end that closes the field.
     const std::size_t fim = conteudo_.find_first_of(",\r\n", pos_);
@@ -94,14 +99,37 @@ std::optional<std::string> LeitorSequencial::Texto() {
 }
 
 std::optional<std::string> LeArquivo(const std::string& caminho) {
-    std::ifstream in(ui::ResolvePath(caminho), std::ios::binary);
-    if (!in) {
+    // The settings file and "cd.ini" hold a few short lines; a folder name fits many times.
+    constexpr std::size_t LIMITE = 8 * 1024;
+    ui::FileContent arquivo = ui::ReadRegularFile(caminho, LIMITE);
+    if (!arquivo) {
         return std::nullopt;
     }
-    std::ostringstream conteudo;
-    conteudo << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
+    return std::move(arquivo.bytes);
+}
+
+namespace {
+
+std::vector<std::string> Divide(const std::string& conteudo, bool soCrLf) {
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    while (inicio < conteudo.size()) {
+        std::size_t fim =
+            soCrLf ? conteudo.find("\r\n", inicio) : conteudo.find_first_of("\r\n", inicio);
+        fim = std::min(fim, conteudo.size());
+        linhas.push_back(conteudo.substr(inicio, fim - inicio));
+        const bool crLf = conteudo.compare(fim, 2, "\r\n") == 0;
+        inicio = fim + (crLf ? 2 : 1);
     }
-    return conteudo.str();
+    return linhas;
+}
+
+} // namespace
+
+std::vector<std::string> Linhas(const std::string& conteudo, std::size_t esperadas) {
+    std::vector<std::string> linhas = Divide(conteudo, true);
+    if (linhas.size() < esperadas) {
+        linhas = Divide(conteudo, false);
+    }
+    return linhas;
 }

@@ -4,11 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class GravadorSequencial {
   public:
     void Numero(long valor);
     void Booleano(bool valor);
+    // The format cannot hold a double quote or a control character inside a text: they are
+    // left out, so that what is written reads back as itself.
     void Texto(const std::string& valor);
     const std::string& Conteudo() const { return conteudo_; }
 
@@ -20,6 +23,7 @@ class LeitorSequencial {
   public:
     explicit LeitorSequencial(std::string conteudo) : conteudo_(std::move(conteudo)) {}
 
+    // A text that opens a quote and does not close it ends at its line's end.
     // Each reader returns nothing when no value is left or the value does not fit its type;
     // the field is consumed either way.
     std::optional<long> Numero();
@@ -34,5 +38,10 @@ class LeitorSequencial {
     std::size_t pos_ = 0;
 };
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when it is not an ordinary file of a few KiB that can be read.
 std::optional<std::string> LeArquivo(const std::string& caminho);
+
+// The lines of a file that should hold `esperadas` of them. Lines end in CR LF; when that
+// gives too few lines (a damaged or foreign line end), a lone CR or LF also ends one, so a
+// damaged line end joins no two values and a stray line-break byte adds no line.
+std::vector<std::string> Linhas(const std::string& conteudo, std::size_t esperadas);

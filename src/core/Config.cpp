@@ -6,35 +6,35 @@
 #include "platform/Files.h"
 #include "sound/Som.h"
 
-#include <cstdio>
 #include <limits>
-#include <unistd.h>
 
 namespace {
 
-template <class T> void LeInteiro(LeitorSequencial& leitor, T& destino) {
-    const auto valor = leitor.Numero();
+constexpr std::size_t LINHAS = 16;
+
+template <class T> void LeInteiro(const std::string& linha, T& destino) {
+    const auto valor = LeitorSequencial(linha).Numero();
     if (valor && *valor >= std::numeric_limits<T>::min() &&
         *valor <= std::numeric_limits<T>::max()) {
         destino = static_cast<T>(*valor);
     }
 }
 
-void LeBooleano(LeitorSequencial& leitor, Bool16& destino) {
-    if (const auto valor = leitor.Booleano()) {
+void LeBooleano(const std::string& linha, Bool16& destino) {
+    if (const auto valor = LeitorSequencial(linha).Booleano()) {
         destino = ParaBool16(*valor);
     }
 }
 
-void LeTexto(LeitorSequencial& leitor, std::string& destino) {
-    if (const auto valor = leitor.Texto()) {
+void LeTexto(const std::string& linha, std::string& destino) {
+    if (const auto valor = LeitorSequencial(linha).Texto()) {
         destino = *valor;
     }
 }
 
 // A rung outside the ladder would index past it later.
-void LeDegrau(LeitorSequencial& leitor, std::uint8_t& destino) {
-    const auto valor = leitor.Numero();
+void LeDegrau(const std::string& linha, std::uint8_t& destino) {
+    const auto valor = LeitorSequencial(linha).Numero();
     destino = valor && *valor >= 0 && *valor < RUNGS ? static_cast<std::uint8_t>(*valor) : 0;
 }
 
@@ -53,47 +53,37 @@ std::string ConteudoConfig() {
     return g.Conteudo();
 }
 
-// Writes beside the old file and renames over it, so that an interrupted write never leaves
-// a file that the next start cannot read.
-bool GravaSubstituindo(const std::string& destino, const std::string& conteudo) {
-    const std::string temporario = destino + ".novo";
-    std::FILE* f = std::fopen(temporario.c_str(), "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    const bool escrito = std::fwrite(conteudo.data(), 1, conteudo.size(), f) == conteudo.size() &&
-                         std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    const bool fechado = std::fclose(f) == 0;
-    if (!escrito || !fechado || std::rename(temporario.c_str(), destino.c_str()) != 0) {
-        std::remove(temporario.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void LeConfig() {
-    const auto conteudo = LeArquivo(PastaPrograma + ArquivoConfig);
+    const std::string arquivo = PastaPrograma + ArquivoConfig;
+    // A save cut short by the end of the process leaves its temporary behind.
+    ui::RemoveStaleReplacement(ui::ResolvePath(arquivo));
+    const auto conteudo = LeArquivo(arquivo);
     if (!conteudo) {
         return; // first run: the start-up defaults stand until the next save
     }
-    LeitorSequencial leitor(*conteudo);
-    LeInteiro(leitor, ModoTela);
-    LeInteiro(leitor, JanelaEsquerda);
-    LeInteiro(leitor, JanelaTopo);
-    LeBooleano(leitor, MusicaLigada);
-    LeBooleano(leitor, SomLigado);
-    LeTexto(leitor, NomeJogador);
+    // Each value from its own line, so that a damaged one leaves the others as they were.
+    const std::vector<std::string> linhas = Linhas(*conteudo, LINHAS);
+    std::size_t proxima = 0;
+    const auto linha = [&]() -> std::string {
+        return proxima < linhas.size() ? linhas[proxima++] : "";
+    };
+    LeInteiro(linha(), ModoTela);
+    LeInteiro(linha(), JanelaEsquerda);
+    LeInteiro(linha(), JanelaTopo);
+    LeBooleano(linha(), MusicaLigada);
+    LeBooleano(linha(), SomLigado);
+    LeTexto(linha(), NomeJogador);
     for (int i = 1; i <= 5; ++i) {
-        LeTexto(leitor, PlacarNome[i]);
-        LeDegrau(leitor, PlacarNivel[i]);
+        LeTexto(linha(), PlacarNome[i]);
+        LeDegrau(linha(), PlacarNivel[i]);
     }
 }
 
 void SalvaConfig() {
     const std::string destino = ui::ResolvePath(PastaPrograma + ArquivoConfig);
-    if (!GravaSubstituindo(destino, ConteudoConfig())) {
+    if (!ui::ReplaceFile(destino, ConteudoConfig())) {
         ui::App().MsgBox("Não foi possível gravar as configurações em:" + Quebra + Quebra +
                              destino + Quebra + Quebra + "O arquivo anterior foi mantido.",
                          ui::vbExclamation, ui::APP_TITLE);

@@ -10,9 +10,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <strings.h>
@@ -40,18 +37,21 @@ using SqlHandle = std::unique_ptr<MdbSQL, SqlDeleter>;
 }
 
 // Reads the whole file and keeps anything that is not an intact Jet 4 database away from the
-// engine.
+// engine. The question database holds some thousands of short rows.
 std::vector<std::uint8_t> ReadDatabaseFile(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
+    constexpr std::size_t MAX_BYTES = 64u << 20;
+    using Status = FileContent::Status;
+    const FileContent read = ReadRegularFile(path, MAX_BYTES);
+    if (read.status == Status::Missing) {
         Fail(ERR_FILE_NOT_FOUND, "Banco de dados não encontrado", path);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (ec || status.type() != std::filesystem::file_type::regular || !in) {
+    if (read.status == Status::TooLarge) {
+        Fail(ERR_DATABASE, "Banco de dados danificado (grande demais)", path);
+    }
+    if (!read) {
         Fail(ERR_FILE_ACCESS, "Não foi possível ler o banco de dados", path);
     }
-    std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
+    std::vector<std::uint8_t> file(read.bytes.begin(), read.bytes.end());
     try {
         jet::CheckHeader(file);
     } catch (const jet::Damaged&) {

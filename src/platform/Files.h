@@ -1,7 +1,12 @@
 // File names are matched without regard to case, one path component at a time, so that the
 // upper-cased program folder and mixed spellings of folder and file names find the same files.
+// Every file the program reads goes through ReadRegularFile, so that no reader blocks on a
+// pipe or a device or takes more memory than its kind of file needs.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace ui {
@@ -13,5 +18,26 @@ std::string ResolvePath(const std::string& path);
 bool FileExists(const std::string& path);
 // Folder of the running executable, with a trailing slash.
 std::string ExecutableFolder();
+
+struct FileContent {
+    enum class Status { Ok, Missing, NotRegular, TooLarge, Unreadable };
+    Status status = Status::Missing;
+    std::string bytes;
+
+    explicit operator bool() const { return status == Status::Ok; }
+    std::span<const std::uint8_t> Bytes() const {
+        return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+    }
+};
+
+// The whole of an ordinary file of at most `maxBytes`, its name resolved without regard to
+// case. Pipes, devices and folders are refused without reading from them.
+FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+// Writes a temporary beside `path` and renames it over `path`: whenever the writer is
+// interrupted, `path` holds either the old or the whole new content.
+bool ReplaceFile(const std::string& path, const std::string& content);
+// Removes the temporary that an interrupted ReplaceFile of `path` left behind.
+void RemoveStaleReplacement(const std::string& path);
 
 } // namespace ui

@@ -15,7 +15,8 @@ class Picture {
     Picture() = default;
 
     // Throws RuntimeError: ERR_FILE_NOT_FOUND when the file is missing, ERR_INVALID_PICTURE
-    // when it is not a BMP picture. The name is resolved without regard to case.
+    // when it is not an ordinary file holding a BMP picture of a sane size. The name is
+    // resolved without regard to case.
     static Picture FromFile(const std::string& path);
     static Picture FromMemory(std::span<const std::uint8_t> bytes);
     // Wraps a surface the caller created; the picture takes ownership.

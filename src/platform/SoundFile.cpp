@@ -3,10 +3,8 @@
 #include "platform/Files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <map>
-#include <vector>
 
 namespace ui {
 
@@ -149,12 +147,19 @@ bool ReadTrack(Reader track, MidiTiming& timing) {
     return true;
 }
 
+// A damaged header can give any length; the count of milliseconds stops at its largest.
+std::uint32_t ClampedMs(double ms) {
+    constexpr double LONGEST = std::numeric_limits<std::uint32_t>::max();
+    return static_cast<std::uint32_t>(std::min(ms, LONGEST));
+}
+
 std::uint32_t TicksToMs(const MidiTiming& timing, std::uint32_t division) {
     if (division & 0x8000u) {
         // Time code: frames per second (negative byte) and ticks per frame.
         const int fps = -static_cast<std::int8_t>(division >> 8);
         const double perSecond = (fps == 29 ? 29.97 : fps) * static_cast<double>(division & 0xFF);
-        return perSecond > 0 ? static_cast<std::uint32_t>(1000.0 * timing.endTick / perSecond) : 0;
+        return perSecond > 0 ? ClampedMs(1000.0 * static_cast<double>(timing.endTick) / perSecond)
+                             : 0;
     }
     if (division == 0) {
         return 0;
@@ -169,7 +174,46 @@ std::uint32_t TicksToMs(const MidiTiming& timing, std::uint32_t division) {
         tempo = value;
     }
     micros += static_cast<double>(timing.endTick - tick) * tempo / division;
-    return static_cast<std::uint32_t>(micros / 1000.0);
+    return ClampedMs(micros / 1000.0);
+}
+
+// The fields of a WAV file's "fmt " chunk that decide how long it plays.
+struct WavFormat {
+    std::uint32_t channels;
+    std::uint32_t rate;
+    std::uint32_t bits;
+
+    // Rates outside these are no real recording, and the mixer would stretch a 1 Hz file into
+    // hours of samples. Longer effects and narrations than this are not sounds of the game.
+    static constexpr std::uint32_t MIN_RATE = 4000;
+    static constexpr std::uint32_t MAX_RATE = 192000;
+    static constexpr std::uint64_t MAX_MS = 10 * 60 * 1000;
+
+    std::optional<std::uint32_t> PlayableMs(std::uint64_t dataBytes) const {
+        if (channels == 0 || bits == 0 || rate < MIN_RATE || rate > MAX_RATE) {
+            return std::nullopt;
+        }
+        const std::uint64_t frames = dataBytes * 8 / (std::uint64_t{channels} * bits);
+        const std::uint64_t ms = frames * 1000 / rate;
+        if (frames == 0 || ms > MAX_MS) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint32_t>(ms);
+    }
+};
+
+std::optional<WavFormat> ReadWavFormat(Reader body) {
+    const auto tag = body.Le(2);
+    const auto channels = body.Le(2);
+    const auto rate = body.Le(4);
+    if (!tag || !channels || !rate || !body.Skip(6)) {
+        return std::nullopt;
+    }
+    const auto bits = body.Le(2);
+    if (!bits) {
+        return std::nullopt;
+    }
+    return WavFormat{*channels, *rate, *bits};
 }
 
 } // namespace
@@ -179,7 +223,7 @@ std::optional<std::uint32_t> WavDurationMs(std::span<const std::uint8_t> bytes) 
     if (!r.Tag("RIFF") || !r.Skip(4) || !r.Tag("WAVE")) {
         return std::nullopt;
     }
-    std::optional<std::uint32_t> byteRate;
+    std::optional<WavFormat> format;
     while (!r.AtEnd()) {
         const bool isFormat = r.Tag("fmt ");
         const bool isData = !isFormat && r.Tag("data");
@@ -191,15 +235,12 @@ std::optional<std::uint32_t> WavDurationMs(std::span<const std::uint8_t> bytes) 
             return std::nullopt;
         }
         if (isData) {
-            if (!byteRate || *byteRate == 0) {
-                return std::nullopt;
-            }
             // A truncated last chunk plays what is there.
-            const std::uint64_t length = std::min<std::uint64_t>(*size, r.Left());
-            return static_cast<std::uint32_t>(length * 1000 / *byteRate);
+            return format ? format->PlayableMs(std::min<std::uint64_t>(*size, r.Left()))
+                          : std::nullopt;
         }
         auto body = r.Sub(std::min<std::size_t>(*size, r.Left()));
-        if (isFormat && (!body->Skip(8) || !(byteRate = body->Le(4)))) {
+        if (isFormat && !(format = ReadWavFormat(*body))) {
             return std::nullopt;
         }
         r.Skip(*size & 1u);
@@ -234,17 +275,19 @@ std::optional<std::uint32_t> MidiDurationMs(std::span<const std::uint8_t> bytes)
     return TicksToMs(timing, *division);
 }
 
+FileContent ReadSoundFile(const std::string& path) {
+    return ReadRegularFile(path, MAX_SOUND_BYTES);
+}
+
 std::optional<std::uint32_t> SoundDurationMs(const std::string& path) {
-    std::ifstream in(ResolvePath(path), std::ios::binary);
-    if (!in) {
+    const FileContent file = ReadSoundFile(path);
+    if (!file) {
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    if (auto wav = WavDurationMs(bytes)) {
+    if (auto wav = WavDurationMs(file.Bytes())) {
         return wav;
     }
-    return MidiDurationMs(bytes);
+    return MidiDurationMs(file.Bytes());
 }
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #include "platform/sdl/SdlAudio.h"
 
-#include "platform/Files.h"
+#include "platform/SoundFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -68,9 +68,22 @@ struct Ending {
     std::function<void()> ended;
 };
 
+// A playable WAV file, decoded into the device's format; nothing for anything else, as for a
+// missing file.
+ChunkPtr LoadEffect(const std::string& path) {
+    const FileContent file = ReadSoundFile(path);
+    if (!file || !WavDurationMs(file.Bytes())) {
+        return nullptr;
+    }
+    SDL_RWops* rw = SDL_RWFromConstMem(file.bytes.data(), static_cast<int>(file.bytes.size()));
+    return ChunkPtr(rw ? Mix_LoadWAV_RW(rw, 1) : nullptr);
+}
+
 // A player's file on its channel (WAV) or on the music stream (MIDI).
 struct Slot {
     ChunkPtr chunk;
+    // The music is decoded while it plays, from these bytes; declared first, freed last.
+    std::string musicBytes;
     MusicPtr music;
     std::shared_ptr<Ending> ending;
     bool paused = false;
@@ -166,7 +179,7 @@ std::uint32_t Mixer::LengthMs(const Mix_Chunk& chunk) const {
 }
 
 void Mixer::PlayEffect(const std::string& path, int flags) {
-    ChunkPtr chunk(Mix_LoadWAV(ResolvePath(path).c_str()));
+    ChunkPtr chunk = LoadEffect(path);
     if (!chunk) {
         return;
     }
@@ -219,12 +232,18 @@ void Mixer::RemoveSlot(int channel) {
 void Mixer::Open(int channel, const std::string& path) {
     Close(channel);
     Slot& slot = slots_.at(channel);
-    const std::string resolved = ResolvePath(path);
-    if (IsMidi(resolved)) {
-        slot.music.reset(Mix_LoadMUS(resolved.c_str()));
-    } else {
-        slot.chunk.reset(Mix_LoadWAV(resolved.c_str()));
+    if (!IsMidi(path)) {
+        slot.chunk = LoadEffect(path);
+        return;
     }
+    FileContent file = ReadSoundFile(path);
+    if (!file || !MidiDurationMs(file.Bytes())) {
+        return;
+    }
+    slot.musicBytes = std::move(file.bytes);
+    SDL_RWops* rw =
+        SDL_RWFromConstMem(slot.musicBytes.data(), static_cast<int>(slot.musicBytes.size()));
+    slot.music.reset(rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr);
 }
 
 void Mixer::Close(int channel) {
@@ -232,6 +251,7 @@ void Mixer::Close(int channel) {
     Slot& slot = slots_.at(channel);
     slot.chunk.reset();
     slot.music.reset();
+    slot.musicBytes.clear();
 }
 
 void Mixer::Play(int channel) {
