@@ -5,8 +5,10 @@
 #include "core/TelaBase.h"
 #include "platform/Application.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -14,22 +16,46 @@ int Arredonda(float v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-// A window that would show less than 8 pixels of itself is centred on the screen instead,
-// so that the player can always reach it.
+// The display that holds most of the window (in twips), or the primary one when it lies on
+// none.
+ui::ScreenArea TelaDaJanela(std::int64_t esquerda, std::int64_t topo, std::int64_t largura,
+                            std::int64_t altura) {
+    const std::vector<ui::ScreenArea> telas = ui::App().backend().Displays();
+    ui::ScreenArea melhor = telas.front();
+    std::int64_t maiorArea = 0;
+    for (const ui::ScreenArea& t : telas) {
+        const std::int64_t l = std::int64_t{t.x} * TwipsX, a = std::int64_t{t.y} * TwipsY;
+        const std::int64_t w =
+            std::min(esquerda + largura, l + std::int64_t{t.w} * TwipsX) - std::max(esquerda, l);
+        const std::int64_t h =
+            std::min(topo + altura, a + std::int64_t{t.h} * TwipsY) - std::max(topo, a);
+        if (w > 0 && h > 0 && w * h > maiorArea) {
+            maiorArea = w * h;
+            melhor = t;
+        }
+    }
+    return melhor;
+}
+
+// A window that would show less than 8 pixels of itself on its display is centred on that
+// display instead, so that the player can always reach it.
 void TrazParaTela() {
     // In 64 bits: a damaged settings file may hold any 32-bit position.
     const std::int64_t margem = 8 * TwipsX;
     const std::int64_t largura = std::int64_t{LarguraPalco} * TwipsX;
     const std::int64_t altura = std::int64_t{AlturaPalco} * TwipsY;
-    const std::int64_t telaL = ui::App().ScreenWidthTwips();
-    const std::int64_t telaA = ui::App().ScreenHeightTwips();
     const std::int64_t esquerda = JanelaEsquerda;
     const std::int64_t topo = JanelaTopo;
-    const bool foraH = esquerda + largura < margem || esquerda > telaL - margem;
-    const bool foraV = topo + altura < margem || topo > telaA - margem;
+    const ui::ScreenArea tela = TelaDaJanela(esquerda, topo, largura, altura);
+    const std::int64_t telaX = std::int64_t{tela.x} * TwipsX;
+    const std::int64_t telaY = std::int64_t{tela.y} * TwipsY;
+    const std::int64_t telaL = std::int64_t{tela.w} * TwipsX;
+    const std::int64_t telaA = std::int64_t{tela.h} * TwipsY;
+    const bool foraH = esquerda + largura < telaX + margem || esquerda > telaX + telaL - margem;
+    const bool foraV = topo + altura < telaY + margem || topo > telaY + telaA - margem;
     if (foraH || foraV) {
-        JanelaEsquerda = static_cast<std::int32_t>((telaL - largura) / 2 / TwipsX * TwipsX);
-        JanelaTopo = static_cast<std::int32_t>((telaA - altura) / 2 / TwipsY * TwipsY);
+        JanelaEsquerda = static_cast<std::int32_t>(telaX + (telaL - largura) / 2 / TwipsX * TwipsX);
+        JanelaTopo = static_cast<std::int32_t>(telaY + (telaA - altura) / 2 / TwipsY * TwipsY);
     }
 }
 

@@ -295,6 +295,12 @@ void Application::Dispatch(const InputEvent& event) {
 void Application::DispatchMouse(const InputEvent& event, Form& form) {
     mouseX_ = event.x;
     mouseY_ = event.y;
+    // A drag moves the form between events, before the window follows: the pointer is placed
+    // against where the form stands now, so that the last move always wins.
+    if (event.kind == InputEvent::Kind::MouseMove && (buttonsHeld_ & 1) != 0 && event.onScreen) {
+        mouseX_ = event.screenX - static_cast<float>(form.Left()) / TWIPS_PER_PIXEL;
+        mouseY_ = event.screenY - static_cast<float>(form.Top()) / TWIPS_PER_PIXEL;
+    }
     Control* hit = form.HitTest(mouseX_, mouseY_);
     const bool captured = capture_ != nullptr && captureForm_.lock().get() == &form;
     Control* target = captured ? capture_ : hit;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -17,6 +18,14 @@ struct InputEvent {
     int button = 0;     // the button pressed or released; for moves, the buttons held (bits)
     int shift = 0;      // 1 shift, 2 ctrl, 4 alt
     int key = 0;        // virtual-key code (KeyDown) or character code (KeyPress)
+    // The pointer on the screen, in pixels, when the backend knows it: a drag moves the window
+    // between events, and only this place is independent of where the window stood.
+    bool onScreen = false;
+    float screenX = 0, screenY = 0;
+};
+
+struct ScreenArea {
+    int x = 0, y = 0, w = 0, h = 0;
 };
 
 // Pointer codes as the screens use them.
@@ -53,6 +62,10 @@ class Backend {
 
     virtual int ScreenWidthPx() = 0;
     virtual int ScreenHeightPx() = 0;
+    // The desktop's displays in screen pixels, the primary first.
+    virtual std::vector<ScreenArea> Displays() {
+        return {{0, 0, ScreenWidthPx(), ScreenHeightPx()}};
+    }
 };
 
 } // namespace ui

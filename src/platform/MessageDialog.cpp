@@ -17,6 +17,9 @@ constexpr int ICON = 32;
 constexpr int BUTTON_W = 84;
 constexpr int BUTTON_H = 26;
 constexpr int MAX_TEXT_W = 420;
+// The dialog keeps this far inside the window, however long its text.
+constexpr int MARGIN = 8;
+constexpr int MIN_W = 200;
 
 void Fill(SDL_Surface* s, const SDL_Rect& r, std::uint32_t colour) {
     SDL_FillRect(s, &r, MapColour(s, colour));
@@ -40,19 +43,25 @@ std::vector<MessageDialog::Button> ButtonsFor(int style) {
 
 MessageDialog::MessageDialog(const std::string& text, int style, const std::string& title,
                              int clientW, int clientH)
-    : title_(title), icon_(style & 0x70), lines_(WrapText(text, TEXT_FONT, MAX_TEXT_W)),
-      buttons_(ButtonsFor(style)) {
+    : title_(title), icon_(style & 0x70), buttons_(ButtonsFor(style)) {
+    const int iconW = icon_ != 0 ? ICON + PAD : 0;
+    const int chromeH = TITLE_H + PAD + PAD + BUTTON_H + PAD;
+    // A text longer than the window holds is cut with an ellipsis, so the title and the
+    // buttons stay on screen.
+    const int textRoom = std::clamp(clientW - 2 * MARGIN - 2 * PAD - iconW, 1, MAX_TEXT_W);
+    const int lineRoom = (clientH - 2 * MARGIN - chromeH) / LineHeight(TEXT_FONT);
+    lines_ = WrapText(text, TEXT_FONT, textRoom, static_cast<std::size_t>(std::max(lineRoom, 1)));
     int textW = 0;
     for (const auto& line : lines_) {
         textW = std::max(textW, TextWidth(line, TEXT_FONT));
     }
     const int textH = LineHeight(TEXT_FONT) * static_cast<int>(lines_.size());
-    const int iconW = icon_ != 0 ? ICON + PAD : 0;
     const int buttonsW = static_cast<int>(buttons_.size()) * (BUTTON_W + 8) - 8;
-    const int w =
-        std::max({iconW + textW, buttonsW, TextWidth(title_, TITLE_FONT) + 20, 200}) + 2 * PAD;
-    const int h = TITLE_H + PAD + std::max(textH, icon_ != 0 ? ICON : 0) + PAD + BUTTON_H + PAD;
-    frame_ = {(clientW - w) / 2, (clientH - h) / 2, w, h};
+    const int titleW = std::min(TextWidth(title_, TITLE_FONT) + 20, clientW);
+    const int w = std::min(std::max({iconW + textW, buttonsW, titleW, MIN_W}) + 2 * PAD,
+                           std::max(clientW - 2 * MARGIN, buttonsW + 2 * PAD));
+    const int h = chromeH + std::max(textH, icon_ != 0 ? ICON : 0);
+    frame_ = {std::max((clientW - w) / 2, 0), std::max((clientH - h) / 2, 0), w, h};
     textBox_ = {frame_.x + PAD + iconW, frame_.y + TITLE_H + PAD, textW, textH};
     int bx = frame_.x + (w - buttonsW) / 2;
     const int by = frame_.y + h - PAD - BUTTON_H;

@@ -6,7 +6,9 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -40,17 +42,34 @@ TTF_Font* Open(const Font& font) {
     return slot.get();
 }
 
+// The longest start of `word`, cut between characters, that fits `width`; at least its first
+// character, and the whole word when it fits. Only about twice as much of the word as fits is
+// measured, so that a word of any length is broken in bounded time.
+std::size_t FittingPrefix(const std::string& word, const Font& font, int width) {
+    const auto fits = [&](std::size_t bytes) {
+        return TextWidth(word.substr(0, bytes), font) <= width;
+    };
+    std::size_t reach = 16;
+    while (reach < word.size() && fits(reach)) {
+        reach *= 2;
+    }
+    reach = std::min(reach, word.size());
+    std::vector<std::size_t> cuts;
+    for (std::size_t i = 1; i <= reach; ++i) {
+        if (i == word.size() || (static_cast<unsigned char>(word[i]) & 0xC0) != 0x80) {
+            cuts.push_back(i);
+        }
+    }
+    const auto first = std::partition_point(cuts.begin(), cuts.end(), fits);
+    return first == cuts.begin() ? cuts.front() : *std::prev(first);
+}
+
 // Breaks `word` between characters while it is wider than the box, emitting the full parts.
-void BreakLongWord(std::vector<std::string>& out, std::string& word, const Font& font, int width) {
-    while (word.size() > 1 && TextWidth(word, font) > width) {
-        std::size_t cut = word.size();
-        do {
-            --cut;
-            while (cut > 0 && (static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80) {
-                --cut;
-            }
-        } while (cut > 1 && TextWidth(word.substr(0, cut), font) > width);
-        if (cut == 0) {
+void BreakLongWord(std::vector<std::string>& out, std::string& word, const Font& font, int width,
+                   std::size_t stopAt) {
+    while (word.size() > 1 && out.size() < stopAt) {
+        const std::size_t cut = FittingPrefix(word, font, width);
+        if (cut >= word.size()) {
             return;
         }
         out.push_back(word.substr(0, cut));
@@ -58,8 +77,9 @@ void BreakLongWord(std::vector<std::string>& out, std::string& word, const Font&
     }
 }
 
+// Appends the wrapped lines of `line`, stopping once `out` holds `stopAt` lines.
 void AppendWrapped(std::vector<std::string>& out, const std::string& line, const Font& font,
-                   int width) {
+                   int width, std::size_t stopAt) {
     std::string current;
     std::size_t pos = line.find_first_not_of(' ');
     std::string gap;
@@ -74,14 +94,41 @@ void AppendWrapped(std::vector<std::string>& out, const std::string& line, const
             out.push_back(current);
             current = word;
         }
-        BreakLongWord(out, current, font, width);
-        if (end == std::string::npos) {
+        BreakLongWord(out, current, font, width, stopAt);
+        if (end == std::string::npos || out.size() >= stopAt) {
             break;
         }
         pos = line.find_first_not_of(' ', end);
         gap = line.substr(end, (pos == std::string::npos ? line.size() : pos) - end);
     }
-    out.push_back(current);
+    if (out.size() < stopAt) {
+        out.push_back(current);
+    }
+}
+
+std::vector<std::string> Wrap(const std::string& text, const Font& font, int width,
+                              std::size_t stopAt) {
+    std::vector<std::string> out;
+    for (const std::string& line : SplitLines(text)) {
+        if (out.size() >= stopAt) {
+            break;
+        }
+        AppendWrapped(out, line, font, width, stopAt);
+    }
+    return out;
+}
+
+// Ends `line` with an ellipsis, dropping characters from its end until both fit.
+void Ellipsize(std::string& line, const Font& font, int width) {
+    const std::string ellipsis = "\u2026";
+    while (!line.empty() && TextWidth(line + ellipsis, font) > width) {
+        std::size_t cut = line.size() - 1;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        line.erase(cut);
+    }
+    line += ellipsis;
 }
 
 } // namespace
@@ -120,11 +167,18 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::vector<std::string> WrapText(const std::string& text, const Font& font, int width) {
-    std::vector<std::string> out;
-    for (const std::string& line : SplitLines(text)) {
-        AppendWrapped(out, line, font, width);
+    return Wrap(text, font, width, std::numeric_limits<std::size_t>::max());
+}
+
+std::vector<std::string> WrapText(const std::string& text, const Font& font, int width,
+                                  std::size_t maxLines) {
+    maxLines = std::max<std::size_t>(maxLines, 1);
+    std::vector<std::string> lines = Wrap(text, font, width, maxLines + 1);
+    if (lines.size() > maxLines) {
+        lines.resize(maxLines);
+        Ellipsize(lines.back(), font, width);
     }
-    return out;
+    return lines;
 }
 
 void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,

@@ -2,6 +2,7 @@
 // breaks are the same in tests and in the real program.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ std::vector<std::string> SplitLines(const std::string& text);
 // Word wrap into a box `width` pixels wide; a word wider than the box is broken between
 // characters.
 std::vector<std::string> WrapText(const std::string& text, const Font& font, int width);
+// At most `maxLines` (at least 1) lines; when text is left over, the last line ends in an
+// ellipsis. Takes time for what is shown, not for the length of the text.
+std::vector<std::string> WrapText(const std::string& text, const Font& font, int width,
+                                  std::size_t maxLines);
 
 enum Alignment { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
 

@@ -33,8 +33,12 @@ class HeadlessBackend : public Backend {
     void SetPointer(int code, const Picture* icon, int hotX, int hotY) override;
     int ScreenWidthPx() override { return screenW_; }
     int ScreenHeightPx() override { return screenH_; }
+    std::vector<ScreenArea> Displays() override {
+        return displays_.empty() ? Backend::Displays() : displays_;
+    }
 
     // Test controls.
+    void SetDisplays(std::vector<ScreenArea> displays) { displays_ = std::move(displays); }
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
     // The next message box gets `answer`; `before` runs first, as the player might act
@@ -53,6 +57,7 @@ class HeadlessBackend : public Backend {
   private:
     std::uint32_t now_;
     int screenW_, screenH_;
+    std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
     struct Answer {
         int answer;

@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlBackend.h"
 #include "platform/sdl/X11Pointer.h"
+#include "platform/sdl/X11Window.h"
 
 #include "platform/Error.h"
 #include "platform/Form.h"
@@ -128,6 +129,7 @@ SDL_Cursor* CreateUpArrow() {
 } // namespace
 
 SdlBackend::SdlBackend() {
+    InstallX11ErrorHandler();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("Vídeo indisponível: ") + SDL_GetError());
     }
@@ -164,6 +166,7 @@ SDL_Window* SdlBackend::EnsureWindow(const Form* top) {
             throw RuntimeError(ERR_FILE_ACCESS,
                                std::string("Janela indisponível: ") + SDL_GetError());
         }
+        WatchX11Window(window_.get());
         SDL_GetWindowPosition(window_.get(), &shownX_, &shownY_);
         shownW_ = w;
         shownH_ = h;
@@ -182,15 +185,30 @@ int SdlBackend::ScreenHeightPx() {
     return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 480;
 }
 
+std::vector<ScreenArea> SdlBackend::Displays() {
+    std::vector<ScreenArea> displays;
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect r;
+        if (SDL_GetDisplayBounds(i, &r) == 0) {
+            displays.push_back({r.x, r.y, r.w, r.h});
+        }
+    }
+    return displays.empty() ? Backend::Displays() : displays;
+}
+
 // Pointer events are relative to where the window stood when they happened, and a drag moves
 // the window meanwhile; so the pointer is placed against where the window stands now, as the X
 // server has it (SDL's own global state lags). Elsewhere the event's own place serves.
-void SdlBackend::PointerInWindow(int eventX, int eventY, float& x, float& y) const {
+void SdlBackend::PointerInWindow(int eventX, int eventY, InputEvent& out) const {
     int windowX = eventX;
     int windowY = eventY;
-    QueryPointerInWindow(window_.get(), windowX, windowY);
-    x = static_cast<float>(windowX);
-    y = static_cast<float>(windowY);
+    int screenX = 0;
+    int screenY = 0;
+    out.onScreen = QueryPointer(window_.get(), windowX, windowY, screenX, screenY);
+    out.x = static_cast<float>(windowX);
+    out.y = static_cast<float>(windowY);
+    out.screenX = static_cast<float>(screenX);
+    out.screenY = static_cast<float>(screenY);
 }
 
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
@@ -202,7 +220,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         out.kind = InputEvent::Kind::MouseMove;
         // The window may have moved since the event was queued (a drag moves it), so the
         // pointer is placed against the window's current position.
-        PointerInWindow(e.motion.x, e.motion.y, out.x, out.y);
+        PointerInWindow(e.motion.x, e.motion.y, out);
         out.button = ButtonBits(e.motion.state);
         out.shift = ShiftBits(SDL_GetModState());
         return true;
@@ -210,7 +228,7 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     case SDL_MOUSEBUTTONUP:
         out.kind =
             e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-        PointerInWindow(e.button.x, e.button.y, out.x, out.y);
+        PointerInWindow(e.button.x, e.button.y, out);
         out.button = ButtonBit(e.button.button);
         out.shift = ShiftBits(SDL_GetModState());
         return out.button != 0;
@@ -245,6 +263,11 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
 }
 
 bool SdlBackend::PollEvent(InputEvent& event) {
+    // A window destroyed from outside ends the program as a desktop close does.
+    if (X11WindowGone()) {
+        event = InputEvent{InputEvent::Kind::Quit};
+        return true;
+    }
     if (pendingKeyPress_) {
         pendingKeyPress_ = false;
         event = keyPress_;
@@ -369,7 +392,7 @@ int SdlBackend::RunMessage(const std::string& text, int style, const std::string
         if (!SDL_WaitEvent(&e)) {
             return dialog.DefaultAnswer();
         }
-        if (e.type == SDL_QUIT) {
+        if (e.type == SDL_QUIT || X11WindowGone()) {
             // Closing the program while a question is open: answer it the way that ends
             // soonest, and leave the quit for the event loop.
             SDL_PushEvent(&e);

@@ -24,6 +24,7 @@ class SdlBackend : public Backend {
     void SetPointer(int code, const Picture* icon, int hotX, int hotY) override;
     int ScreenWidthPx() override;
     int ScreenHeightPx() override;
+    std::vector<ScreenArea> Displays() override;
 
   private:
     struct WindowDeleter {
@@ -38,7 +39,7 @@ class SdlBackend : public Backend {
     int RunMessage(const std::string& text, int style, const std::string& title);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
-    void PointerInWindow(int eventX, int eventY, float& x, float& y) const;
+    void PointerInWindow(int eventX, int eventY, InputEvent& out) const;
     SDL_Cursor* SystemCursor(int code);
 
     std::unique_ptr<SDL_Window, WindowDeleter> window_;

@@ -5,25 +5,25 @@
 
 namespace ui {
 
-void QueryPointerInWindow(SDL_Window* window, int& x, int& y) {
+bool QueryPointer(SDL_Window* window, int& x, int& y, int& screenX, int& screenY) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) ||
         info.subsystem != SDL_SYSWM_X11) {
-        return;
+        return false;
     }
     Window root = 0;
     Window child = 0;
-    int rootX = 0;
-    int rootY = 0;
     int winX = 0;
     int winY = 0;
     unsigned int mask = 0;
-    if (XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &rootX, &rootY,
-                      &winX, &winY, &mask)) {
-        x = winX;
-        y = winY;
+    if (!XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &screenX,
+                       &screenY, &winX, &winY, &mask)) {
+        return false;
     }
+    x = winX;
+    y = winY;
+    return true;
 }
 
 } // namespace ui
