@@ -3,16 +3,23 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps release run test test-release test-sanitize bench format clean
+.PHONY: deps configure game release run test test-release test-sanitize bench format clean
 
 deps:
 	@deps/install.sh
 
-release: deps
+configure: deps
 	@cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+
+# The program and its content only: a player waits for no test or benchmark.
+game: configure
+	@cmake --build $(BUILD)/release -j$(JOBS) --target quorvane
+
+# Everything: the program, the tests and the benchmarks.
+release: configure
 	@cmake --build $(BUILD)/release -j$(JOBS)
 
-run: release
+run: game
 	$(BUILD)/release/game/quorvane
 
 test: test-release test-sanitize
