@@ -118,8 +118,12 @@ std::vector<std::string> Divide(const std::string& conteudo, bool soCrLf) {
             soCrLf ? conteudo.find("\r\n", inicio) : conteudo.find_first_of("\r\n", inicio);
         fim = std::min(fim, conteudo.size());
         linhas.push_back(conteudo.substr(inicio, fim - inicio));
-        const bool crLf = conteudo.compare(fim, 2, "\r\n") == 0;
-        inicio = fim + (crLf ? 2 : 1);
+        // Without CR LF, a damaged line end: any pair of CR and LF, or a CR and the byte that
+        // was its LF.
+        const bool par =
+            fim + 1 < conteudo.size() &&
+            (conteudo[fim] == '\r' || conteudo[fim + 1] == '\r' || conteudo[fim + 1] == '\n');
+        inicio = fim + (soCrLf || par ? 2 : 1);
     }
     return linhas;
 }

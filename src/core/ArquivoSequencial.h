@@ -41,7 +41,8 @@ class LeitorSequencial {
 // The whole file, or nothing when it is not an ordinary file of a few KiB that can be read.
 std::optional<std::string> LeArquivo(const std::string& caminho);
 
-// The lines of a file that should hold `esperadas` of them. Lines end in CR LF; when that
-// gives too few lines (a damaged or foreign line end), a lone CR or LF also ends one, so a
-// damaged line end joins no two values and a stray line-break byte adds no line.
+// The lines of a file that should hold `esperadas` of them. Lines end in CR LF. When that gives
+// too few lines, a line end was damaged: then a CR with the byte after it, or an LF (with a CR
+// or LF after it), ends a line. So a damaged line end joins no two values, and a stray CR or
+// LF inside a line of an otherwise intact file adds no line.
 std::vector<std::string> Linhas(const std::string& conteudo, std::size_t esperadas);

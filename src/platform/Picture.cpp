@@ -34,8 +34,15 @@ bool PlausibleBmp(std::span<const std::uint8_t> b) {
     if ((!core && infoSize < 40) || b.size() < FILE_HEADER + infoSize) {
         return false;
     }
-    const std::int64_t width = core ? Le(b, 18, 2) : static_cast<std::int32_t>(Le(b, 18, 4));
-    const std::int64_t height = core ? Le(b, 20, 2) : static_cast<std::int32_t>(Le(b, 22, 4));
+    // Signed in the long header: a negative height is a picture stored top row first.
+    const auto field = [&](std::size_t coreAt, std::size_t at) -> std::int64_t {
+        if (core) {
+            return Le(b, coreAt, 2);
+        }
+        return static_cast<std::int32_t>(Le(b, at, 4));
+    };
+    const std::int64_t width = field(18, 18);
+    const std::int64_t height = field(20, 22);
     const std::int64_t bits = Le(b, core ? 24 : 28, 2);
     const std::uint32_t compression = core ? 0 : Le(b, 30, 4);
     const std::int64_t rows = height < 0 ? -height : height;
