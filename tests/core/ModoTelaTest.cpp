@@ -137,3 +137,59 @@ TEST_F(ModoTelaTest, PositionAtTheEndOfTheRangeIsCentredWithoutOverflow) {
     AjustaTela(*a);
     ExpectWindowAt(*a, CENTRO_L, CENTRO_T);
 }
+
+// Two displays side by side, the second taller and partly above the first: a window is kept on
+// the display that holds most of it, and one that shows too little of itself there is centred
+// on that display, or on the first when it lies on none.
+TEST_F(ModoTelaTest, RescueMeasuresAgainstTheDisplayHoldingMostOfTheWindow) {
+    backend().SetDisplays({{0, 0, 1024, 768}, {1024, -200, 1280, 1024}});
+    ModoTela = 1;
+    const int centroSegunda = (1024 + (1280 - 640) / 2) * 15;
+    const int topoSegunda = (-200 + (1024 - 480) / 2) * 15;
+    const struct {
+        int left, top, expectedLeft, expectedTop;
+    } casos[] = {
+        {1500 * 15, 100 * 15, 1500 * 15, 100 * 15},       // wholly on the second
+        {900 * 15, 0, 900 * 15, 0},                       // across both, mostly on the second
+        {1500 * 15, -150 * 15, 1500 * 15, -150 * 15},     // above the first, on the second
+        {(2304 - 7) * 15, 0, centroSegunda, topoSegunda}, // 7 pixels left on the second
+        {5000 * 15, 0, CENTRO_L, CENTRO_T},               // on none
+        {-9600, -7200, CENTRO_L, CENTRO_T},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+        JanelaEsquerda = c.left;
+        JanelaTopo = c.top;
+        AjustaTela(*a);
+        ExpectWindowAt(*a, c.expectedLeft, c.expectedTop);
+    }
+}
+
+// Pointer moves come faster than the window follows: each is reported against where the
+// window stood before them all. Placed against where the form stands, the window ends with
+// the grab point under the last pointer place.
+TEST_F(ModoTelaTest, QuickDragEndsUnderTheLastPointerPlace) {
+    ModoTela = 1;
+    JanelaEsquerda = 100 * 15;
+    JanelaTopo = 100 * 15;
+    a->Show();
+    a->Picture_Center.MouseDown = [](int, int, float x, float y) {
+        ArrastoX = x * static_cast<float>(TwipsX);
+        ArrastoY = y * static_cast<float>(TwipsY);
+    };
+    a->Picture_Center.MouseMove = [this](int button, int, float x, float y) {
+        if (button == 1) {
+            ArrastaJanela(*a, x, y);
+        }
+    };
+    using Kind = ui::InputEvent::Kind;
+    backend().Push({Kind::MouseDown, 200, 200, 1, 0, 0, true, 300, 300});
+    for (int i = 1; i <= 20; ++i) {
+        const float step = 10.0f * static_cast<float>(i);
+        backend().Push({Kind::MouseMove, 200 + step, 200, 1, 0, 0, true, 300 + step, 300});
+    }
+    RunFor(100);
+    EXPECT_EQ(a->Left(), 300 * 15);
+    EXPECT_EQ(a->Top(), 100 * 15);
+    EXPECT_EQ(JanelaEsquerda, 300 * 15);
+}
