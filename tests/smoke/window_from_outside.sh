@@ -3,27 +3,12 @@
 # pointer moves (it must end exactly under the pointer), then destroys the window from outside,
 # as a desktop tool can: the program must end as for a desktop close, with status 0 and its
 # settings file untouched.
-set -euo pipefail
-
-game_dir=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$game_dir/quorvane" "$work/"
-printf '"%s"\r\n' "$game_dir" >"$work/cd.ini"
+source "$(dirname "$0")/program.sh"
 # Window mode, so that the window is an ordinary one of the stage's size.
 printf '1\r\n1500\r\n1500\r\n#TRUE#\r\n#TRUE#\r\n"ANA"\r\n"BIA"\r\n9\r\n""\r\n0\r\n""\r\n0\r\n""\r\n0\r\n""\r\n0\r\n' \
   >"$work/config.ini"
 cp "$work/config.ini" "$work/config.before"
-
-export SDL_AUDIODRIVER=dummy
-"$work/quorvane" &
-pid=$!
-
-fail() {
-  echo "smoke: $*" >&2
-  kill "$pid" 2>/dev/null || true
-  exit 1
-}
+start_program
 
 window=""
 for _ in $(seq 1 150); do
@@ -49,13 +34,7 @@ after=$(left)
 
 xdotool windowclose "$window"
 
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-status=0
-wait "$pid" || status=$?
+wait_for_end
 [ "$status" = 0 ] || fail "the program ended with status $status"
 cmp -s "$work/config.ini" "$work/config.before" || fail "config.ini was changed"
 [ ! -e "$work/config.ini.novo" ] || fail "a temporary was left"

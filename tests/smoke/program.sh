@@ -1,0 +1,32 @@
+# Sourced by the smoke tests: a copy of the program in a fresh folder whose content root is the
+# build's program folder, and a way to fail that ends the program.
+# Sets `work` (the copy's folder); start_program sets `pid`.
+set -euo pipefail
+
+game_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$game_dir/quorvane" "$work/"
+printf '"%s"\r\n' "$game_dir" >"$work/cd.ini"
+
+start_program() {
+  SDL_AUDIODRIVER=dummy "$work/quorvane" &
+  pid=$!
+}
+
+fail() {
+  echo "smoke: $*" >&2
+  kill "$pid" 2>/dev/null || true
+  exit 1
+}
+
+# Waits for the program to end by itself; sets `status` to its exit status.
+wait_for_end() {
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+  status=0
+  wait "$pid" || status=$?
+}
