@@ -5,7 +5,6 @@
 #include "screens/frmNome.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 ui::FormRef<frmRegrasForm> frmRegras;
@@ -33,9 +32,7 @@ constexpr int PRIMEIRA = 1, ULTIMA = 4;
 constexpr int PASSO_CORTINA = 20;
 
 std::string NomePagina(int pagina) {
-    char nome[16];
-    std::snprintf(nome, sizeof nome, "regras 0%d", pagina);
-    return nome;
+    return "regras 0" + std::to_string(pagina);
 }
 
 } // namespace
