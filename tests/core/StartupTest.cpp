@@ -1,8 +1,8 @@
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "game/frmStatus.h"
+#include "program/Inicio.h"
 #include "support/Headless.h"
 
 using testing_support::HeadlessTest;
@@ -37,7 +37,7 @@ TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
 TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
     NovoJogo = VERDADEIRO;
     bool fechado = false;
-    app().Post([&] {
+    app().Post(frmStatus->Address(), [&] {
         fechado = true;
         frmStatus->Unload();
     });
@@ -50,7 +50,7 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
 
     NovoJogo = FALSO;
     fechado = false;
-    app().Post([&] {
+    app().Post(frmStatus->Address(), [&] {
         fechado = true;
         frmStatus->Unload();
     });

@@ -1,8 +1,8 @@
 // Scenario tests of the intro, the main menu and the exit screen, on the generated content.
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"
