@@ -57,5 +57,4 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
     (void)MostraStatus();
     EXPECT_TRUE(fechado);
     EXPECT_FALSE(frmStatus.Loaded());
-    frmStatus.Reset();
 }
