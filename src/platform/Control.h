@@ -22,7 +22,7 @@ using MouseHandler = std::function<void(int Button, int Shift, float X, float Y)
 class Control : public Receiver {
   public:
     explicit Control(Container& parent);
-    virtual ~Control();
+    ~Control() override;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 

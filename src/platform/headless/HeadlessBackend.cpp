@@ -29,9 +29,8 @@ void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {
     }
 }
 
-void HeadlessBackend::Present(Form*, const MessageDialog* box, int) {
+void HeadlessBackend::Present(Form*, const MessageDialog*, int) {
     ++frames_;
-    messageShown_ = box != nullptr;
 }
 
 void HeadlessBackend::OpenMessage(const std::string& text, int style, const std::string& title,

@@ -40,8 +40,6 @@ class HeadlessBackend : public Backend {
     // Test controls.
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
-    // Whether a message box is being drawn now.
-    bool MessageShown() const { return messageShown_; }
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
     // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
     // queued input. A box without a scripted answer gets Enter.
@@ -70,7 +68,6 @@ class HeadlessBackend : public Backend {
     std::vector<int> pointerHistory_;
     int frames_ = 0;
     int waits_ = 0;
-    bool messageShown_ = false;
 };
 
 } // namespace ui
