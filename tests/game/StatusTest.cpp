@@ -1,6 +1,6 @@
 // Scenario tests of the status screen: the climb, the blink, the voice and every way it closes.
 #include "core/Globais.h"
-#include "core/Inicio.h"
+#include "program/Inicio.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/SoundFile.h"

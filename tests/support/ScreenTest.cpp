@@ -1,6 +1,6 @@
 #include "support/ScreenTest.h"
 
-#include "core/Inicio.h"
+#include "program/Inicio.h"
 #include "platform/headless/HeadlessAudio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
