@@ -2,8 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/Files.h"
-
-#include <SDL.h>
+#include "platform/SdlHandles.h"
 
 namespace ui {
 
@@ -57,12 +56,11 @@ bool PlausibleBmp(std::span<const std::uint8_t> b) {
 }
 
 // Every picture is kept in one pixel format so that drawing is a plain blit.
-Picture Normalised(SDL_Surface* loaded, const std::string& what) {
-    if (loaded == nullptr) {
+Picture Normalised(SurfacePtr loaded, const std::string& what) {
+    if (!loaded) {
         throw RuntimeError(ERR_INVALID_PICTURE, "Imagem inválida: " + what);
     }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
     if (converted == nullptr) {
         throw RuntimeError(ERR_INVALID_PICTURE, "Imagem inválida: " + what);
     }
@@ -74,7 +72,7 @@ Picture Decoded(std::span<const std::uint8_t> bytes, const std::string& what) {
         throw RuntimeError(ERR_INVALID_PICTURE, "Imagem inválida: " + what);
     }
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    return Normalised(rw ? SDL_LoadBMP_RW(rw, 1) : nullptr, what);
+    return Normalised(SurfacePtr(rw ? SDL_LoadBMP_RW(rw, 1) : nullptr), what);
 }
 
 } // namespace

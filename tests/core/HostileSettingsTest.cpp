@@ -2,7 +2,6 @@
 // are not ordinary files, and a save killed at any moment.
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "support/Headless.h"
 #include "support/HostileFiles.h"
