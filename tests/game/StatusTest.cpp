@@ -114,16 +114,6 @@ class Status : public testing_support::ScreenTest {
         return ui::SoundDurationMs(PastaAudio + "valores-" + DoisDigitos(passo) + ".wav").value();
     }
 
-    // Runs `acao` `ms` after now, from inside whatever wait is running then, as a player acts.
-    void Agenda(int ms, std::function<void()> acao) {
-        auto& timer = *agenda_.emplace_back(std::make_unique<ui::Timer>(*frmMenu, ms));
-        timer.Tick = [&timer, acao = std::move(acao)] {
-            timer.Enabled(false);
-            acao();
-        };
-        timer.Enabled(true);
-    }
-
     bool Falou() {
         const auto comandos = ComandosVoz();
         return std::find(comandos.begin(), comandos.end(), "play") != comandos.end();
@@ -153,9 +143,6 @@ class Status : public testing_support::ScreenTest {
     }
 
     std::unique_ptr<Observador> observador;
-
-  private:
-    std::vector<std::unique_ptr<ui::Timer>> agenda_;
 };
 
 const std::vector<int> TOPOS{393, 382, 360, 334, 313, 278, 260, 236,
@@ -234,7 +221,7 @@ TEST_F(Status, SoundOffWaitsForTheLitHighlightToBeClicked) {
 TEST_F(Status, EnterDuringTheClimbCutsItShortAndSilencesTheVoice) {
     Abre(16, true);
     bool falava = false;
-    Agenda(1000, [&] {
+    Agenda(*frmMenu, 1000, [&] {
         falava = audio().Playing("MMControl3");
         KeyDown(13);
         KeyDown(13);

@@ -31,6 +31,15 @@ ScreenTest::Sampler::Sampler(ui::Form& form, const ui::Control& ctl, int ms)
     timer.Enabled(true);
 }
 
+void ScreenTest::Agenda(ui::Form& form, int ms, std::function<void()> acao) {
+    auto& timer = *agenda_.emplace_back(std::make_unique<ui::Timer>(form, ms));
+    timer.Tick = [&timer, acao = std::move(acao)] {
+        timer.Enabled(false);
+        acao();
+    };
+    timer.Enabled(true);
+}
+
 bool ScreenTest::Mentions(const std::string& text) {
     const auto& log = audio().Log();
     return std::any_of(log.begin(), log.end(), [&](const std::string& line) {

@@ -7,6 +7,7 @@
 #include "platform/Form.h"
 #include "support/Headless.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -31,6 +32,10 @@ class ScreenTest : public HeadlessTest {
         Sampler(ui::Form& form, const ui::Control& ctl, int ms);
     };
 
+    // Runs `acao` `ms` from now on a timer of `form`, from inside whatever wait or modal
+    // screen is running then, as a player acts.
+    void Agenda(ui::Form& form, int ms, std::function<void()> acao);
+
     // Whether any line of the audio log contains `text`.
     bool Mentions(const std::string& text);
 
@@ -38,6 +43,9 @@ class ScreenTest : public HeadlessTest {
     void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0);
     void ClickOnStage(ui::Form& form, float x, float y);
     static std::pair<float, float> StageInWindow(ui::Form& form);
+
+  private:
+    std::vector<std::unique_ptr<ui::Timer>> agenda_;
 };
 
 } // namespace testing_support
