@@ -12,8 +12,6 @@
 #endif
 #include <functional>
 
-std::int16_t Resposta = 0;
-
 namespace {
 
 std::string TextoErroFigura(int numero, const std::string& nome) {
@@ -49,11 +47,11 @@ void Carrega(const std::function<void(const ui::Picture&)>& atribui, const std::
     }
 }
 
+} // namespace
+
 int Inteiro(float v) {
     return static_cast<int>(std::nearbyint(v));
 }
-
-} // namespace
 
 void CarregaFigura(ui::Image& ctl, const std::string& nome,
                    const std::optional<std::string>& origem) {

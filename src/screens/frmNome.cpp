@@ -4,7 +4,7 @@
 #include "core/Espera.h"
 #include "core/Figuras.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
+#include "game/frmStatus.h"
 #include "platform/Application.h"
 #include "platform/Colour.h"
 #include "screens/frmMenu.h"

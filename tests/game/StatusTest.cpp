@@ -1,10 +1,10 @@
 // Scenario tests of the status screen: the climb, the blink, the voice and every way it closes.
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/SoundFile.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmMenu.h"
 #include "sound/Som.h"
 #include "sound/SoundFiles.h"
@@ -221,7 +221,7 @@ TEST_F(Status, SoundOffWaitsForTheLitHighlightToBeClicked) {
 TEST_F(Status, EnterDuringTheClimbCutsItShortAndSilencesTheVoice) {
     Abre(16, true);
     bool falava = false;
-    Agenda(*frmMenu, 1000, [&] {
+    const Later enter(*frmMenu, 1000, [&] {
         falava = audio().Playing("MMControl3");
         KeyDown(13);
         KeyDown(13);

@@ -97,7 +97,7 @@ TEST_F(NameEntry, AMultiByteCharacterFromTheSettingsIsErasedWhole) {
 
 TEST_F(NameEntry, AnEmptyNameIsRefusedAndASingleSpaceStartsAGame) {
     Abre();
-    Sampler piscada(*frmNome, frmNome->botao[0], 40);
+    Sampler<bool> piscada(*frmNome, 40, [] { return frmNome->botao[0].Visible(); });
     backend().Advance(20);
     KeyDown(13);
     RunFor(600);
@@ -142,7 +142,7 @@ TEST_F(NameEntry, F2SavesTheOldNameAndTheTypedOneSurvivesTheExitScreensNo) {
     bool sobre = false;
     std::string config;
     // The exit screen is modal: the player answers it from inside its wait.
-    Agenda(*frmNome, 1000, [&] {
+    const Later resposta(*frmNome, 1000, [&] {
         sobre = frmSaida.Loaded() && frmNome.Loaded();
         config = ReadFile("config.ini");
         ClickOnStage(*frmSaida, 520, 410); // stay

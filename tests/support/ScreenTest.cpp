@@ -1,7 +1,7 @@
 #include "support/ScreenTest.h"
 
-#include "core/Inicio.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 
@@ -23,21 +23,6 @@ void ScreenTest::StartAtMenu() {
     Start();
     ASSERT_TRUE(Step([] { frmIntro->Timer_sair_Timer(); }));
     ASSERT_TRUE(frmMenu.Loaded());
-}
-
-ScreenTest::Sampler::Sampler(ui::Form& form, const ui::Control& ctl, int ms)
-    : keep(form.shared_from_this()), timer(form, ms) {
-    timer.Tick = [this, &ctl] { seen.push_back(ctl.Visible()); };
-    timer.Enabled(true);
-}
-
-void ScreenTest::Agenda(ui::Form& form, int ms, std::function<void()> acao) {
-    auto& timer = *agenda_.emplace_back(std::make_unique<ui::Timer>(form, ms));
-    timer.Tick = [&timer, acao = std::move(acao)] {
-        timer.Enabled(false);
-        acao();
-    };
-    timer.Enabled(true);
 }
 
 bool ScreenTest::Mentions(const std::string& text) {

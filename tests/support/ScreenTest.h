@@ -24,17 +24,29 @@ class ScreenTest : public HeadlessTest {
     // Start-up, then straight to the menu as the intro's end would.
     void StartAtMenu();
 
-    // Samples a control's visibility every `ms` on the given form, from inside any wait.
-    struct Sampler {
+    // Takes a sample every `ms` on the given form, from inside any wait.
+    template <class T> struct Sampler {
         std::shared_ptr<ui::Form> keep; // the form may close while the test still looks
         ui::Timer timer;
-        std::vector<bool> seen;
-        Sampler(ui::Form& form, const ui::Control& ctl, int ms);
+        std::vector<T> seen;
+        Sampler(ui::Form& form, int ms, std::function<T()> sample)
+            : keep(form.shared_from_this()), timer(form, ms) {
+            timer.Tick = [this, sample = std::move(sample)] { seen.push_back(sample()); };
+            timer.Enabled(true);
+        }
     };
 
-    // Runs `acao` `ms` from now on a timer of `form`, from inside whatever wait or modal
-    // screen is running then, as a player acts.
-    void Agenda(ui::Form& form, int ms, std::function<void()> acao);
+    // Runs `action` once, `ms` from now, inside whatever handler is waiting then.
+    struct Later {
+        ui::Timer timer;
+        Later(ui::Form& form, int ms, std::function<void()> action) : timer(form, ms) {
+            timer.Tick = [this, action = std::move(action)] {
+                timer.Enabled(false);
+                action();
+            };
+            timer.Enabled(true);
+        }
+    };
 
     // Whether any line of the audio log contains `text`.
     bool Mentions(const std::string& text);
@@ -43,9 +55,6 @@ class ScreenTest : public HeadlessTest {
     void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0);
     void ClickOnStage(ui::Form& form, float x, float y);
     static std::pair<float, float> StageInWindow(ui::Form& form);
-
-  private:
-    std::vector<std::unique_ptr<ui::Timer>> agenda_;
 };
 
 } // namespace testing_support
