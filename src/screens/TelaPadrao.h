@@ -41,7 +41,7 @@ class TelaPadrao : public TelaBase {
     void botao_Click(int Index);
     void ImagemControl_Click(int Index);
     void ImagemControl_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Picture_Center_MouseDown(int Button, int Shift, float X, float Y);
+    virtual void Picture_Center_MouseDown(int Button, int Shift, float X, float Y);
     void Picture_Center_MouseMove(int Button, int Shift, float X, float Y);
     void Timer_load_Timer();
 

@@ -19,109 +19,79 @@
 
 namespace {
 
-// What the player sees of the status screen, sampled every millisecond from the menu beneath
-// it; only changes are kept. The first screen that opens is held, so that what happens to it
-// after it has closed can still be seen.
-class Observador {
-  public:
-    struct Quadro {
-        std::uint32_t ms; // since the observer started
-        bool aberta;
-        int topo;
-        bool visivel;
-    };
-
-    explicit Observador(ui::Form& abaixo) : timer_(abaixo, 1), inicio_(ui::App().Ticks()) {
-        timer_.Tick = [this] { Observa(); };
-        timer_.Enabled(true);
-    }
-
-    std::shared_ptr<frmStatusForm> tela;
-    std::vector<Quadro> quadros;
-
-    // The moment the screen closed, or nothing.
-    std::optional<std::uint32_t> Fechou() const {
-        for (const Quadro& q : quadros) {
-            if (!q.aberta) {
-                return q.ms;
-            }
-        }
-        return std::nullopt;
-    }
-    std::vector<int> Topos() const {
-        std::vector<int> topos;
-        for (const Quadro& q : quadros) {
-            if (q.aberta && q.visivel && (topos.empty() || topos.back() != q.topo)) {
-                topos.push_back(q.topo);
-            }
-        }
-        return topos;
-    }
-    // The highlight's visibility while open, repeated values collapsed.
-    std::vector<bool> Piscadas() const {
-        std::vector<bool> vistos;
-        for (const Quadro& q : quadros) {
-            if (q.aberta && (vistos.empty() || vistos.back() != q.visivel)) {
-                vistos.push_back(q.visivel);
-            }
-        }
-        return vistos;
-    }
-    std::optional<std::uint32_t> PrimeiroNoTopo(int topo) const {
-        for (const Quadro& q : quadros) {
-            if (q.aberta && q.visivel && q.topo == topo) {
-                return q.ms;
-            }
-        }
-        return std::nullopt;
-    }
-
-  private:
-    void Observa() {
-        if (!tela && frmStatus.Loaded()) {
-            tela = std::static_pointer_cast<frmStatusForm>(frmStatus->shared_from_this());
-        }
-        if (!tela) {
-            return;
-        }
-        const Quadro q{ui::App().Ticks() - inicio_, tela->IsLoaded(),
-                       static_cast<int>(tela->Imagem_Nivel.Top()), tela->Imagem_Nivel.Visible()};
-        if (quadros.empty() || quadros.back().aberta != q.aberta || quadros.back().topo != q.topo ||
-            quadros.back().visivel != q.visivel) {
-            quadros.push_back(q);
-        }
-    }
-
-    ui::Timer timer_;
-    std::uint32_t inicio_;
+// What the player sees of the status screen at one moment.
+struct Quadro {
+    std::uint32_t ms; // since the screen was opened
+    bool aberta;
+    int topo;
+    bool visivel;
 };
+
+// The values of `campo` in the moments `quando` holds, repeats collapsed.
+template <class Q, class C> auto Seguidos(const std::vector<Quadro>& quadros, Q quando, C campo) {
+    std::vector<decltype(campo(quadros.front()))> valores;
+    for (const Quadro& q : quadros) {
+        if (quando(q) && (valores.empty() || valores.back() != campo(q))) {
+            valores.push_back(campo(q));
+        }
+    }
+    return valores;
+}
 
 class Status : public testing_support::ScreenTest {
   protected:
-    // The menu stays beneath, quiet, to carry the observer.
+    // The status screen over the menu, which stays beneath, quiet, and samples it every
+    // millisecond. The screen is held, so that what happens to it after closing can be seen.
     void Abre(int passo, bool novoJogo) {
         StartAtMenu();
         RunFor(600);
         NumPergunta = static_cast<std::int16_t>(passo);
         NovoJogo = ParaBool16(novoJogo);
-        observador = std::make_unique<Observador>(*frmMenu);
+        const std::uint32_t inicio = app().Ticks();
+        amostras = std::make_unique<Sampler<Quadro>>(*frmMenu, 1, [this, inicio] {
+            if (!tela && frmStatus.Loaded()) {
+                tela = std::static_pointer_cast<frmStatusForm>(frmStatus->shared_from_this());
+            }
+            const std::uint32_t ms = app().Ticks() - inicio;
+            return tela ? Quadro{ms, tela->IsLoaded(), static_cast<int>(tela->Imagem_Nivel.Top()),
+                                 tela->Imagem_Nivel.Visible()}
+                        : Quadro{ms, false, 0, false};
+        });
         if (novoJogo) {
             ASSERT_TRUE(Step([] { ASSERT_TRUE(MostraStatus()); }));
         }
     }
 
-    std::uint32_t DuracaoVoz(int passo) {
-        return ui::SoundDurationMs(PastaAudio + "valores-" + DoisDigitos(passo) + ".wav").value();
+    const std::vector<Quadro>& Quadros() const { return amostras->seen; }
+    std::vector<int> Topos() const {
+        return Seguidos(
+            Quadros(), [](const Quadro& q) { return q.aberta && q.visivel; },
+            [](const Quadro& q) { return q.topo; });
+    }
+    // The highlight's visibility while the screen is open.
+    std::vector<bool> Piscadas() const {
+        return Seguidos(
+            Quadros(), [](const Quadro& q) { return q.aberta; },
+            [](const Quadro& q) { return q.visivel; });
+    }
+    std::optional<std::uint32_t> Primeiro(const std::function<bool(const Quadro&)>& quando) const {
+        const auto it = std::find_if(Quadros().begin(), Quadros().end(), quando);
+        return it == Quadros().end() ? std::nullopt : std::optional(it->ms);
+    }
+    std::optional<std::uint32_t> NoTopo(int topo) const {
+        return Primeiro([&](const Quadro& q) { return q.aberta && q.visivel && q.topo == topo; });
+    }
+    // The moment the screen closed: the first closed one after it has been seen open.
+    std::optional<std::uint32_t> Fechou() const {
+        const auto aberta = Primeiro([](const Quadro& q) { return q.aberta; });
+        if (!aberta) {
+            return std::nullopt;
+        }
+        return Primeiro([&](const Quadro& q) { return q.ms > *aberta && !q.aberta; });
     }
 
-    // Runs `acao` `ms` after now, from inside whatever wait is running then, as a player acts.
-    void Agenda(int ms, std::function<void()> acao) {
-        auto& timer = *agenda_.emplace_back(std::make_unique<ui::Timer>(*frmMenu, ms));
-        timer.Tick = [&timer, acao = std::move(acao)] {
-            timer.Enabled(false);
-            acao();
-        };
-        timer.Enabled(true);
+    std::uint32_t DuracaoVoz(int passo) {
+        return ui::SoundDurationMs(PastaAudio + "valores-" + DoisDigitos(passo) + ".wav").value();
     }
 
     bool Falou() {
@@ -141,21 +111,22 @@ class Status : public testing_support::ScreenTest {
 
     // The screen has gone for good: nothing of it changed after it closed.
     void EsperaFechadaDeVez() {
-        const auto fechou = observador->Fechou();
+        const auto fechou = Fechou();
         ASSERT_TRUE(fechou);
-        const auto depois = std::count_if(observador->quadros.begin(), observador->quadros.end(),
-                                          [&](const auto& q) { return q.ms > *fechou; });
-        EXPECT_EQ(depois, 0);
+        const Quadro& ultimo = Quadros().back();
+        const auto mudou = std::find_if(Quadros().begin(), Quadros().end(), [&](const Quadro& q) {
+            return q.ms >= *fechou &&
+                   (q.aberta || q.topo != ultimo.topo || q.visivel != ultimo.visivel);
+        });
+        EXPECT_EQ(mudou, Quadros().end());
         EXPECT_FALSE(frmStatus.Loaded());
-        EXPECT_FALSE(observador->tela->Visible());
-        EXPECT_FALSE(observador->tela->Timer_pisca.Enabled());
+        EXPECT_FALSE(tela->Visible());
+        EXPECT_FALSE(tela->Timer_pisca.Enabled());
         EXPECT_FALSE(audio().Playing("MMControl3"));
     }
 
-    std::unique_ptr<Observador> observador;
-
-  private:
-    std::vector<std::unique_ptr<ui::Timer>> agenda_;
+    std::unique_ptr<Sampler<Quadro>> amostras;
+    std::shared_ptr<frmStatusForm> tela;
 };
 
 const std::vector<int> TOPOS{393, 382, 360, 334, 313, 278, 260, 236,
@@ -172,12 +143,11 @@ TEST_F(Status, NewGameSpeaksStepOneBlinksThreeTimesAndOpensTheGameAfterTheVoice)
     EXPECT_EQ(ComandosVoz(),
               (std::vector<std::string>{"close", "open " + PastaAudio + "valores-01.wav", "stop",
                                         "prev", "play", "close"}));
-    EXPECT_EQ(observador->Topos(), std::vector<int>{393});
-    EXPECT_NEAR(*observador->PrimeiroNoTopo(393), 750, 2);
-    EXPECT_EQ(observador->Piscadas(),
-              (std::vector<bool>{false, true, false, true, false, true, false, true}));
-    EXPECT_EQ(observador->tela->Imagem_Nivel.Width(), 353);
-    EXPECT_NEAR(*observador->Fechou(), 750 + voz + 200, 2);
+    EXPECT_EQ(Topos(), std::vector<int>{393});
+    EXPECT_NEAR(*NoTopo(393), 750, 2);
+    EXPECT_EQ(Piscadas(), (std::vector<bool>{false, true, false, true, false, true, false, true}));
+    EXPECT_EQ(tela->Imagem_Nivel.Width(), 353);
+    EXPECT_NEAR(*Fechou(), 750 + voz + 200, 2);
     EXPECT_TRUE(frmJogo.Loaded());
 }
 
@@ -187,12 +157,12 @@ TEST_F(Status, AfterTheFifteenthRightAnswerClimbsSixteenRungsWhileTheCallerWaits
     ASSERT_TRUE(Step([&] { seguiu = static_cast<bool>(MostraStatus()); }));
     RunFor(1);
     // The modal show returns only when the screen has closed.
-    ASSERT_TRUE(observador->Fechou());
+    ASSERT_TRUE(Fechou());
     EXPECT_TRUE(seguiu);
-    EXPECT_EQ(observador->Topos(), TOPOS);
-    const std::uint32_t primeiro = *observador->PrimeiroNoTopo(393);
-    EXPECT_NEAR(*observador->PrimeiroNoTopo(35) - primeiro, 15 * 44, 3);
-    for (auto& imagem : observador->tela->Precache) {
+    EXPECT_EQ(Topos(), TOPOS);
+    const std::uint32_t primeiro = *NoTopo(393);
+    EXPECT_NEAR(*NoTopo(35) - primeiro, 15 * 44, 3);
+    for (auto& imagem : tela->Precache) {
         EXPECT_TRUE(imagem.Picture());
     }
     EXPECT_NE(ComandosVoz().at(1).find("valores-16.wav"), std::string::npos);
@@ -209,9 +179,9 @@ TEST_F(Status, SpaceBeforeTheStartClosesWithNothingSpokenAndOtherInputDoesNothin
     EXPECT_TRUE(frmStatus.Loaded());
     KeyDown(32);
     RunFor(1500);
-    EXPECT_NEAR(*observador->Fechou(), 300, 2);
+    EXPECT_NEAR(*Fechou(), 300, 2);
     EXPECT_FALSE(Falou());
-    EXPECT_TRUE(observador->Topos().empty());
+    EXPECT_TRUE(Topos().empty());
     EXPECT_TRUE(frmJogo.Loaded());
 }
 
@@ -234,17 +204,17 @@ TEST_F(Status, SoundOffWaitsForTheLitHighlightToBeClicked) {
 TEST_F(Status, EnterDuringTheClimbCutsItShortAndSilencesTheVoice) {
     Abre(16, true);
     bool falava = false;
-    Agenda(1000, [&] {
+    const Later enter(*frmMenu, 1000, [&] {
         falava = audio().Playing("MMControl3");
         KeyDown(13);
         KeyDown(13);
     });
     RunFor(3000);
     EXPECT_TRUE(falava);
-    EXPECT_NEAR(*observador->Fechou(), 1000, 2);
-    const auto topos = observador->Topos();
+    EXPECT_NEAR(*Fechou(), 1000, 2);
+    const auto topos = Topos();
     EXPECT_EQ(topos, std::vector<int>(TOPOS.begin(), TOPOS.begin() + 6));
-    EXPECT_EQ(observador->tela->Imagem_Nivel.Top(), topos.back());
+    EXPECT_EQ(tela->Imagem_Nivel.Top(), topos.back());
     EsperaFechadaDeVez();
     EXPECT_TRUE(frmJogo.Loaded());
 }
@@ -255,8 +225,8 @@ TEST_F(Status, VoiceEndingDuringTheClimbClosesItThereOnce) {
     testfiles::Save(PastaAudio + "valores-16.wav", testfiles::Wav(100));
     RunFor(3000);
     // The voice ends at 850, the screen closes 200 ms later, at the climb's seventh rung.
-    EXPECT_NEAR(*observador->Fechou(), 1050, 2);
-    EXPECT_EQ(observador->Topos(), std::vector<int>(TOPOS.begin(), TOPOS.begin() + 7));
+    EXPECT_NEAR(*Fechou(), 1050, 2);
+    EXPECT_EQ(Topos(), std::vector<int>(TOPOS.begin(), TOPOS.begin() + 7));
     EsperaFechadaDeVez();
     EXPECT_TRUE(frmJogo.Loaded());
 }
