@@ -32,10 +32,10 @@ void LeTexto(LeitorSequencial& leitor, std::string& destino) {
     }
 }
 
-// A rung outside the ladder would index past it later.
+// A rung is a byte; one beyond the ladder is kept and reads as the empty label.
 void LeDegrau(LeitorSequencial& leitor, std::uint8_t& destino) {
     const auto valor = leitor.Numero();
-    destino = valor && *valor >= 0 && *valor < RUNGS ? static_cast<std::uint8_t>(*valor) : 0;
+    destino = valor && *valor >= 0 && *valor <= 255 ? static_cast<std::uint8_t>(*valor) : 0;
 }
 
 std::string ConteudoConfig() {

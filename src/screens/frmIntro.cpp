@@ -8,7 +8,7 @@ ui::FormRef<frmIntroForm> frmIntro;
 
 namespace {
 
-const Comportamento INTRO{.fundo = "bgintro", .intervaloInicio = 100};
+const Comportamento INTRO{.fundo = "bgintro", .narracao = "trilha09", .intervaloInicio = 100};
 
 } // namespace
 
@@ -22,16 +22,8 @@ frmIntroForm::frmIntroForm() : TelaPadrao(INTRO) {
     Image_heart.Click = [this] { Timer_sair_Timer(); };
 }
 
-void frmIntroForm::AbreNarracaoDaTela() {
-    AbreNarracao("trilha09");
-}
-
 void frmIntroForm::PreparaTela() {
     Picture_Center.BackColor(0);
-}
-
-void frmIntroForm::IniciaNarracaoDaTela() {
-    TocaNarracao("normal");
 }
 
 void frmIntroForm::AcaoInicio() {
