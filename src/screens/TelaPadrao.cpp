@@ -62,6 +62,9 @@ void TelaPadrao::Form_Load() {
     Caption("Quorvane");
     CarregaBotoes();
     PreparaTela();
+    if (comportamento_.palcoPreto) {
+        Picture_Center.BackColor(0);
+    }
     if (narrada) {
         TocaNarracao("normal");
     }

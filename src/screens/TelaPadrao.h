@@ -18,6 +18,7 @@ struct Comportamento {
     std::string fundo;                   // background picture
     std::string narracao;                // narration track opened and started at load
     int intervaloInicio = 0;             // start timer, ms
+    bool palcoPreto = false;             // the stage's background colour becomes black at load
     bool arrasta = false;                // the stage drags the window
     bool testaHover = false;             // a move on the stage runs the hover test
     bool cantosVivos = false;            // the hover test lights the corner buttons

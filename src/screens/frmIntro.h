@@ -16,7 +16,6 @@ class frmIntroForm : public TelaPadrao {
     void Timer_sair_Timer();
 
   protected:
-    void PreparaTela() override;
     void AcaoInicio() override;
 };
 

@@ -8,7 +8,8 @@ ui::FormRef<frmParabensForm> frmParabens;
 
 namespace {
 
-const Comportamento PARABENS{.fundo = "bgparabens", .narracao = "parabens", .intervaloInicio = 50};
+const Comportamento PARABENS{
+    .fundo = "bgparabens", .narracao = "parabens", .intervaloInicio = 50, .palcoPreto = true};
 
 } // namespace
 
@@ -18,10 +19,6 @@ frmParabensForm::frmParabensForm() : TelaPadrao(PARABENS) {
     Imagem_Parabens.Visible(false);
     Timer_pisca.Tick = [this] { Timer_pisca_Timer(); };
     Timer_sair.Tick = [this] { Timer_sair_Timer(); };
-}
-
-void frmParabensForm::PreparaTela() {
-    Picture_Center.BackColor(0);
 }
 
 void frmParabensForm::AcaoInicio() {

@@ -15,7 +15,6 @@ class frmParabensForm : public TelaPadrao {
     void Timer_sair_Timer();
 
   protected:
-    void PreparaTela() override;
     void AcaoInicio() override;
 };
 
