@@ -35,6 +35,8 @@ TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
 }
 
 TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
+    PastaPackage = Folder();
+    WriteFile("bgstatus.bmp", testing_support::BmpBytes(640, 480));
     NovoJogo = VERDADEIRO;
     bool fechado = false;
     app().Post([&] {

@@ -2,10 +2,12 @@
 // reached by setting the result as the game screen leaves it.
 #include "core/Globais.h"
 #include "platform/Colour.h"
-#include "screens/ScreensFixture.h"
+#include "platform/headless/HeadlessAudio.h"
+#include "screens/frmMenu.h"
 #include "screens/frmParabens.h"
 #include "screens/frmPlacar.h"
 #include "screens/frmPremio.h"
+#include "support/ScreenTest.h"
 
 #include <SDL.h>
 
@@ -13,8 +15,6 @@
 #include <cstring>
 
 namespace {
-
-using testing_support::Screens;
 
 constexpr std::uint32_t AMARELO = ui::RGB(255, 255, 0);
 constexpr std::uint32_t BRANCO = ui::RGB(255, 255, 255);
@@ -38,7 +38,7 @@ bool SamePicture(const ui::Picture& shown, const std::string& name) {
     return true;
 }
 
-class EndOfGame : public Screens {
+class EndOfGame : public testing_support::ScreenTest {
   protected:
     // Rows named "A" to "E" with the given rungs; a row of rung 0 is empty.
     static void Board(const std::array<int, 5>& rungs) {
@@ -133,7 +133,7 @@ TEST_F(EndOfGame, TheMillionBlinksTheCongratulationsThenGoesBelowTheEarlierMilli
     auto& parabens = *frmParabens;
     EXPECT_NE(NarrationSince(before).at(1).find("audio/parabens.wav"), std::string::npos);
     EXPECT_TRUE(audio().Playing("MMControl1"));
-    Sampler banner(parabens, parabens.Imagem_Parabens, 100);
+    Sampler<bool> banner(parabens, 100, [&] { return parabens.Imagem_Parabens.Visible(); });
     RunFor(850);
     // Hidden until its first toggle at 250 ms, then every 200 ms.
     EXPECT_EQ(banner.seen, (std::vector<bool>{false, false, true, true, false, false, true, true}));
@@ -201,8 +201,8 @@ TEST_F(EndOfGame, TheNewRowBlinksNineTimesAfterOneSecondAndEndsShown) {
     BoardWithNewRowFour();
     auto& placar = *frmPlacar;
     // Samples every 80 ms fall halfway between the toggles at 1000, 1080 ... 1640 ms.
-    Sampler nome(placar, placar.lblNome[3], 80);
-    Sampler premio(placar, placar.lblPremioSombra[3], 80);
+    Sampler<bool> nome(placar, 80, [&] { return placar.lblNome[3].Visible(); });
+    Sampler<bool> premio(placar, 80, [&] { return placar.lblPremioSombra[3].Visible(); });
     RunFor(1900);
     std::vector<bool> pattern(12, true); // 80 ... 960 ms
     for (int i = 0; i < 9; ++i) {
@@ -218,7 +218,7 @@ TEST_F(EndOfGame, TheNewRowBlinksNineTimesAfterOneSecondAndEndsShown) {
 TEST_F(EndOfGame, ClearWithinTheFirstSecondEmptiesTheBoardWithoutABlinkNorASave) {
     BoardWithNewRowFour();
     auto& placar = *frmPlacar;
-    Sampler nome(placar, placar.lblNome[3], 40);
+    Sampler<bool> nome(placar, 40, [&] { return placar.lblNome[3].Visible(); });
     RunFor(950); // the clear's own blink outlasts the first second
     ClickClear();
     RunFor(2000);
@@ -240,7 +240,7 @@ TEST_F(EndOfGame, ClearDuringTheBlinkLeavesTheClearedRowEmpty) {
     BoardWithNewRowFour();
     auto& placar = *frmPlacar;
     Later clear(placar, 1100, [this] { ClickClear(); });
-    Sampler premio(placar, placar.lblPremio[3], 40);
+    Sampler<bool> premio(placar, 40, [&] { return placar.lblPremio[3].Visible(); });
     RunFor(3000);
     // The clear's blink ends at 1500 ms.
     EXPECT_EQ(std::count(premio.seen.begin() + 1520 / 40, premio.seen.end(), true), 0);
@@ -279,7 +279,7 @@ TEST_F(EndOfGame, FromTheMenuTheBoardEntersNothingAndRungsBeyondTheLadderShowEmp
     RunFor(600);
     ASSERT_TRUE(frmPlacar.Loaded());
     auto& placar = *frmPlacar;
-    Sampler nome(placar, placar.lblNome[0], 40);
+    Sampler<bool> nome(placar, 40, [&] { return placar.lblNome[0].Visible(); });
     RunFor(2000);
     EXPECT_EQ(std::count(nome.seen.begin(), nome.seen.end(), false), 0);
     EXPECT_EQ(placar.PosicaoNova, 0);
