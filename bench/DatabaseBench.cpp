@@ -83,7 +83,6 @@ void BM_CarregaNivel(benchmark::State& state) {
     for (auto _ : state) {
         frmJogo->CarregaNivel();
     }
-    frmJogo.Reset();
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CarregaNivel)->Arg(10)->Arg(100)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
