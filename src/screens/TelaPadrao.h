@@ -16,7 +16,9 @@ struct Retangulo {
 
 struct Comportamento {
     std::string fundo;                   // background picture
+    std::string narracao;                // narration track opened and started at load
     int intervaloInicio = 0;             // start timer, ms
+    bool palcoPreto = false;             // the stage's background colour becomes black at load
     bool arrasta = false;                // the stage drags the window
     bool testaHover = false;             // a move on the stage runs the hover test
     bool cantosVivos = false;            // the hover test lights the corner buttons
@@ -38,7 +40,7 @@ class TelaPadrao : public TelaBase {
 
     void Form_Load() override;
 
-    void botao_Click(int Index);
+    virtual void botao_Click(int Index);
     void ImagemControl_Click(int Index);
     void ImagemControl_MouseMove(int Index, int Button, int Shift, float X, float Y);
     virtual void Picture_Center_MouseDown(int Button, int Shift, float X, float Y);
@@ -48,10 +50,8 @@ class TelaPadrao : public TelaBase {
   protected:
     // Steps of the load, in order, around the shared ones.
     virtual void ExtrasIniciais() {}
-    virtual void AbreNarracaoDaTela() {}
     virtual void CarregaBotoes() {}
     virtual void PreparaTela() {}
-    virtual void IniciaNarracaoDaTela() {}
 
     virtual void AcaoInicio() {}
     virtual void AcaoBotao(int /*Index*/) {}

@@ -8,7 +8,8 @@ ui::FormRef<frmIntroForm> frmIntro;
 
 namespace {
 
-const Comportamento INTRO{.fundo = "bgintro", .intervaloInicio = 100};
+const Comportamento INTRO{
+    .fundo = "bgintro", .narracao = "trilha09", .intervaloInicio = 100, .palcoPreto = true};
 
 } // namespace
 
@@ -20,18 +21,6 @@ frmIntroForm::frmIntroForm() : TelaPadrao(INTRO) {
     Timer_sair.Tick = [this] { Timer_sair_Timer(); };
     Picture_Center.Click = [this] { Timer_sair_Timer(); };
     Image_heart.Click = [this] { Timer_sair_Timer(); };
-}
-
-void frmIntroForm::AbreNarracaoDaTela() {
-    AbreNarracao("trilha09");
-}
-
-void frmIntroForm::PreparaTela() {
-    Picture_Center.BackColor(0);
-}
-
-void frmIntroForm::IniciaNarracaoDaTela() {
-    TocaNarracao("normal");
 }
 
 void frmIntroForm::AcaoInicio() {

@@ -16,9 +16,6 @@ class frmIntroForm : public TelaPadrao {
     void Timer_sair_Timer();
 
   protected:
-    void AbreNarracaoDaTela() override;
-    void PreparaTela() override;
-    void IniciaNarracaoDaTela() override;
     void AcaoInicio() override;
 };
 

@@ -56,8 +56,9 @@ TEST_F(Config, LinesAfterTheSixteenValuesAreIgnored) {
     EXPECT_EQ(NomeJogador, "ANA MARIA");
 }
 
-// A damaged value falls back to its start-up value, a rung outside the ladder to 0, and a
-// mode outside 1 and 2 is kept; a short file leaves the rest at their start-up values.
+// A damaged value falls back to its start-up value, a rung outside a byte to 0, a rung
+// beyond the ladder and a mode outside 1 and 2 are kept; a short file leaves the rest at their
+// start-up values.
 TEST_F(Config, DamagedAndMissingValues) {
     WriteFile("config.ini", "7\r\nesquerda\r\n99999999999\r\nsim\r\n#FALSE#\r\nNOME SEM ASPAS\r\n"
                             "\"A\"\r\n23\r\n\"B\"\r\n-1\r\n\"C\"\r\n3\r\n");
@@ -68,7 +69,7 @@ TEST_F(Config, DamagedAndMissingValues) {
     EXPECT_EQ(MusicaLigada, VERDADEIRO);
     EXPECT_EQ(SomLigado, FALSO);
     EXPECT_EQ(NomeJogador, "NOME SEM ASPAS");
-    EXPECT_EQ(PlacarNivel[1], 0);
+    EXPECT_EQ(PlacarNivel[1], 23);
     EXPECT_EQ(PlacarNivel[2], 0);
     EXPECT_EQ(PlacarNivel[3], 3);
     EXPECT_EQ(PlacarNome[4], "");
