@@ -9,12 +9,6 @@
 
 namespace {
 
-// At least two digits, with a leading zero: 1 gives "01", 12 gives "12".
-std::string DoisDigitos(int n) {
-    const std::string digitos = std::to_string(n);
-    return digitos.size() < 2 ? "0" + digitos : digitos;
-}
-
 std::string Variacao(const std::string& nome, int n) {
     return nome + "-" + DoisDigitos(n);
 }
