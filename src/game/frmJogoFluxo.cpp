@@ -176,12 +176,11 @@ void FluxoJogo::TrataVitoria() {
 
 void FluxoJogo::CalculaPremio(const std::string& palavra) {
     const auto tabela = TabelaPremio();
-    const auto& linha = tabela.at(Linha(NumPergunta));
     const std::string p = EmMaiusculas(palavra);
     if (p == "ERROU") {
-        IndicePremio = static_cast<std::uint8_t>(linha.errou);
+        IndicePremio = static_cast<std::uint8_t>(tabela.at(Linha(NumPergunta)).errou);
     } else if (p == "PAROU") {
-        IndicePremio = static_cast<std::uint8_t>(linha.parou);
+        IndicePremio = static_cast<std::uint8_t>(tabela.at(Linha(NumPergunta)).parou);
     } else if (p == "GANHOU") {
         IndicePremio = PREMIO_MAXIMO;
     }
