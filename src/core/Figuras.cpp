@@ -49,11 +49,11 @@ void Carrega(const std::function<void(const ui::Picture&)>& atribui, const std::
     }
 }
 
+} // namespace
+
 int Inteiro(float v) {
     return static_cast<int>(std::nearbyint(v));
 }
-
-} // namespace
 
 void CarregaFigura(ui::Image& ctl, const std::string& nome,
                    const std::optional<std::string>& origem) {
