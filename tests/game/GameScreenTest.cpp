@@ -12,6 +12,7 @@
 namespace {
 
 using gametest::Jogo;
+using gametest::TempoAcabaQuando;
 using Sons = std::vector<std::string>;
 
 TEST_F(Jogo, RightAnswersClimbTheLevelsFromTheirSecondRowToTheWin) {
@@ -397,22 +398,6 @@ TEST_F(Jogo, LayoutAfterLoadingAndMessagesInCapitals) {
 }
 
 // ---- The game ends once ----
-
-// Makes the countdown's time-out fall due at the first pass of the event loop where `quando`
-// holds.
-void TempoAcabaQuando(gametest::Relogio& relogio, ui::HeadlessBackend& backend, frmJogoForm& jogo,
-                      std::function<bool()> quando) {
-    relogio.acao = [&backend, &jogo, quando, feito = false]() mutable {
-        if (feito || !quando()) {
-            return;
-        }
-        feito = true;
-        jogo.cronometro.Tempo = 21;
-        const auto falta =
-            static_cast<std::int32_t>(jogo.cronometro.Timer_Tempo.Due() - backend.Ticks());
-        backend.Advance(static_cast<std::uint32_t>(std::max(falta, 0)));
-    };
-}
 
 TEST_F(Jogo, TimeOutDuringTheBlinkOfYesEndsTheGameAsATimeOutOnly) {
     gametest::Relogio relogio(backend());

@@ -13,6 +13,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -176,5 +177,21 @@ class Jogo : public testing_support::HeadlessTest {
     std::unique_ptr<ui::Timer> fechaStatus_;
     std::shared_ptr<frmJogoForm> jogo_;
 };
+
+// Makes the countdown's time-out fall due at the first pass of the event loop where `quando`
+// holds.
+inline void TempoAcabaQuando(gametest::Relogio& relogio, ui::HeadlessBackend& backend,
+                             frmJogoForm& jogo, std::function<bool()> quando) {
+    relogio.acao = [&backend, &jogo, quando, feito = false]() mutable {
+        if (feito || !quando()) {
+            return;
+        }
+        feito = true;
+        jogo.cronometro.Tempo = 21;
+        const auto falta =
+            static_cast<std::int32_t>(jogo.cronometro.Timer_Tempo.Due() - backend.Ticks());
+        backend.Advance(static_cast<std::uint32_t>(std::max(falta, 0)));
+    };
+}
 
 } // namespace gametest
