@@ -49,11 +49,11 @@ void Carrega(const std::function<void(const ui::Picture&)>& atribui, const std::
     }
 }
 
+} // namespace
+
 int Inteiro(float v) {
     return static_cast<int>(std::nearbyint(v));
 }
-
-} // namespace
 
 void CarregaFigura(ui::Image& ctl, const std::string& nome,
                    const std::optional<std::string>& origem) {
@@ -94,9 +94,4 @@ void AcendeSobMouse(int x, int y, ui::Control& ctl) {
 
 void CursorTela(int ponteiro) {
     ui::App().MousePointer(ponteiro);
-}
-
-std::string DoisDigitos(int n) {
-    const std::string digitos = std::to_string(n);
-    return digitos.size() < 2 ? "0" + digitos : digitos;
 }

@@ -19,8 +19,9 @@ void CarregaFigura(ui::PictureBox& ctl, const std::string& nome,
 // A picture that belongs to a screen's own definition, compiled into the program.
 ui::Picture FiguraEmbutida(const std::string& nome);
 
+// A stage measure in whole pixels, halves to even.
+int Inteiro(float v);
+
 void CarregaFundo(TelaBase& frm, const std::string& nome);
 void AcendeSobMouse(int x, int y, ui::Control& ctl);
 void CursorTela(int ponteiro);
-// Numbered pictures and sounds: at least two digits, 1 gives "01", 12 gives "12".
-std::string DoisDigitos(int n);

@@ -8,13 +8,9 @@
 #include "platform/Application.h"
 #include "sound/Som.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-
-int ParaPixel(float v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 void Posiciona(ui::Image& img, const Retangulo& r) {
     img.Move(static_cast<float>(r.esquerda), static_cast<float>(r.topo),
@@ -28,7 +24,7 @@ TelaPadrao::TelaPadrao(const Comportamento& comportamento)
       ImagemControl(Picture_Center, 3), comportamento_(comportamento) {
     for (int i = 0; i < botao.Count(); ++i) {
         Posiciona(botao[i], comportamento.botoes[static_cast<std::size_t>(i)]);
-        botao[i].Visible(false);
+        botao[i].Visible(comportamento.botoesAcesos);
         botao[i].MousePointer(ui::vbUpArrow);
     }
     for (int i = 0; i < 3; ++i) {
@@ -137,7 +133,7 @@ void TelaPadrao::Picture_Center_MouseMove(int Button, int, float X, float Y) {
         return;
     }
     if (comportamento_.testaHover) {
-        TestaHover(ParaPixel(X), ParaPixel(Y));
+        TestaHover(Inteiro(X), Inteiro(Y));
     }
 }
 

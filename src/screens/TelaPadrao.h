@@ -23,6 +23,7 @@ struct Comportamento {
     std::vector<std::string> sonsClique; // click effect: one for all buttons, or one each
     int piscadas = 0, msPiscada = 0;     // blink of a clicked button
     bool travaEntrada = false;           // a button action sets the input lock
+    bool botoesAcesos = false;           // the button highlights start shown
     std::vector<Retangulo> botoes;       // `botao` rectangles
     std::array<Retangulo, 3> cantos{};   // `ImagemControl` rectangles
 };

@@ -1,4 +1,5 @@
-// Scenario tests of the intro, the main menu and the exit screen, on the generated content.
+// Scenario tests of the intro, the main menu, the rules pages and the exit screen, on the
+// generated content.
 #include "core/Config.h"
 #include "core/Globais.h"
 #include "core/Inicio.h"
@@ -7,68 +8,32 @@
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"
 #include "screens/frmPlacar.h"
+#include "screens/frmRegras.h"
 #include "screens/frmSaida.h"
-#include "support/Headless.h"
+#include "support/ScreenTest.h"
+
+#include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
-
 #include <vector>
 
 namespace {
 
-class Screens : public testing_support::HeadlessTest {
+class Screens : public testing_support::ScreenTest {
   protected:
-    Screens() {
-        // The generated content of the build is the content root; settings stay in the
-        // temporary program folder.
-        WriteFile("cd.ini", std::string("\"") + QV_GAME_DIR + "\"\r\n");
-    }
-
-    // Start-up up to the intro.
-    void Start() { ASSERT_TRUE(Step(Main)); }
-
-    // Start-up, then straight to the menu as the intro's end would.
-    void StartAtMenu() {
-        Start();
-        ASSERT_TRUE(Step([] { frmIntro->Timer_sair_Timer(); }));
-        ASSERT_TRUE(frmMenu.Loaded());
-    }
-
-    // Samples a control's visibility every `ms` on the given form, from inside any wait.
-    struct Sampler {
-        std::shared_ptr<ui::Form> keep; // the form may close while the test still looks
-        ui::Timer timer;
-        std::vector<bool> seen;
-        Sampler(ui::Form& form, const ui::Control& ctl, int ms)
-            : keep(form.shared_from_this()), timer(form, ms) {
-            timer.Tick = [this, &ctl] { seen.push_back(ctl.Visible()); };
-            timer.Enabled(true);
-        }
-    };
-
-    bool Mentions(const std::string& text) {
-        const auto& log = audio().Log();
-        return std::any_of(log.begin(), log.end(), [&](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        });
-    }
-
-    // Stage pixel (x, y) in window pixels, for the current layout.
-    void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0) {
-        const auto [sx, sy] = StageInWindow(form);
-        MoveTo(sx + x, sy + y, buttons);
-    }
-    void ClickOnStage(ui::Form& form, float x, float y) {
-        const auto [sx, sy] = StageInWindow(form);
-        Click(sx + x, sy + y);
-    }
-    static std::pair<float, float> StageInWindow(ui::Form& form) {
-        float ox = 0, oy = 0;
-        static_cast<TelaBase&>(form).Picture_Center.OriginInForm(ox, oy);
-        return {ox + static_cast<float>(form.Left()) / 15,
-                oy + static_cast<float>(form.Top()) / 15};
+    void DragInWindowMode(TelaPadrao& tela, float x, float y) {
+        ASSERT_TRUE(Step([&] { tela.ImagemControl_Click(1); }));
+        const int left = tela.Left();
+        const int top = tela.Top();
+        backend().Push({ui::InputEvent::Kind::MouseDown, x, y, 1, 0, 0});
+        backend().Push({ui::InputEvent::Kind::MouseMove, x + 10, y + 5, 1, 0, 0});
+        RunFor(5);
+        EXPECT_EQ(tela.Left(), left + 10 * 15);
+        EXPECT_EQ(tela.Top(), top + 5 * 15);
+        EXPECT_EQ(JanelaEsquerda, tela.Left());
     }
 };
 
@@ -144,7 +109,7 @@ TEST_F(Screens, MenuHoverEdgesOfThePlayHighlight) {
 TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
     StartAtMenu();
     auto& menu = *frmMenu;
-    Sampler sampler(menu, menu.botao[0], 40);
+    Sampler<bool> sampler(menu, 40, [&] { return menu.botao[0].Visible(); });
     backend().Advance(20); // samples fall between the toggles
     KeyDown(13);
     KeyDown(13); // ignored: the input lock is set
@@ -224,16 +189,7 @@ TEST_F(Screens, CornerExitButtonWritesTheSettingsAndEnds) {
 
 TEST_F(Screens, WindowModeDragMovesTheWindowWithThePointer) {
     StartAtMenu();
-    auto& menu = *frmMenu;
-    ASSERT_TRUE(Step([&] { menu.ImagemControl_Click(1); }));
-    const int left = menu.Left();
-    const int top = menu.Top();
-    backend().Push({ui::InputEvent::Kind::MouseDown, 300, 20, 1, 0, 0});
-    backend().Push({ui::InputEvent::Kind::MouseMove, 310, 25, 1, 0, 0});
-    RunFor(5);
-    EXPECT_EQ(menu.Left(), left + 10 * 15);
-    EXPECT_EQ(menu.Top(), top + 5 * 15);
-    EXPECT_EQ(JanelaEsquerda, menu.Left());
+    DragInWindowMode(*frmMenu, 300, 20);
 }
 
 class ExitScreen : public Screens {
@@ -297,6 +253,178 @@ TEST_F(ExitScreen, MovingOntoTheCreditsTurnsTheHighlightsOff) {
     RunFor(1);
     EXPECT_FALSE(saida.botao[0].Visible());
     EXPECT_FALSE(saida.botao[1].Visible());
+}
+
+class RulesScreen : public Screens {
+  protected:
+    enum { PROXIMA_X = 200, ANTERIOR_X = 320, CONTINUAR_X = 438, BOTOES_Y = 410 };
+
+    // Opens the rules with the menu's button; the load happens at `carregou`.
+    void OpenFromMenu() {
+        StartAtMenu();
+        ClickOnStage(*frmMenu, 415, 380);
+        RunFor(1);
+        ASSERT_TRUE(frmRegras.Loaded());
+        ASSERT_FALSE(frmMenu.Loaded());
+        carregou = backend().Ticks();
+    }
+
+    void OpenAndShowFirstPage() {
+        OpenFromMenu();
+        RunFor(600);
+        ASSERT_EQ(PageShown(), 1);
+    }
+
+    void ClickButton(int x) { ClickOnStage(*frmRegras, static_cast<float>(x), BOTOES_Y); }
+
+    // The page whose picture the page area holds, by its pixels; 0 for none.
+    int PageShown() {
+        const SDL_Surface* shown = frmRegras->regra.Picture().Surface();
+        for (int n = 1; n <= 4 && shown; ++n) {
+            const auto page =
+                ui::Picture::FromFile(PastaPackage + "regras 0" + std::to_string(n) + ".bmp");
+            const SDL_Surface* s = page.Surface();
+            if (s->h == shown->h && s->pitch == shown->pitch &&
+                std::memcmp(s->pixels, shown->pixels, static_cast<std::size_t>(s->h * s->pitch)) ==
+                    0) {
+                return n;
+            }
+        }
+        return 0;
+    }
+
+    std::uint32_t carregou = 0;
+};
+
+TEST_F(RulesScreen, MenuOpensItLitAndPageOneRollsDownHalfASecondAfterTheLoad) {
+    OpenFromMenu();
+    auto& regras = *frmRegras;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(regras.botao[i].Visible()) << i;
+        EXPECT_FALSE(regras.ImagemControl[i].Visible()) << i;
+    }
+    EXPECT_FALSE(regras.botao[1].Enabled());
+    Sampler<std::pair<bool, int>> wipe(regras, 1, [&] {
+        return std::pair{regras.regra.Visible(), static_cast<int>(regras.regra.Height())};
+    });
+    RunFor(499);
+    EXPECT_FALSE(regras.regra.Visible());
+    RunFor(100);
+    // Rolled up unseen to a one-pixel strip, then down into view: 22 steps of 20 pixels.
+    std::vector<std::pair<bool, int>> steps;
+    for (const auto& sample : wipe.seen) {
+        if (steps.empty() || steps.back() != sample) {
+            steps.push_back(sample);
+        }
+    }
+    std::vector<std::pair<bool, int>> expected;
+    for (int k = 207; k >= 1; k -= 20) {
+        expected.emplace_back(false, k);
+    }
+    for (int k = 1; k <= 207; k += 20) {
+        expected.emplace_back(true, k);
+    }
+    expected.emplace_back(true, 207);
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(PageShown(), 1);
+    EXPECT_EQ(regras.regra.Top(), 168);
+
+    // The first move over the stage puts out what it tests; previous is not tested on page
+    // 1 and stays lit, but takes no click.
+    MoveOnStage(regras, 100, 100);
+    RunFor(1);
+    EXPECT_FALSE(regras.botao[0].Visible());
+    EXPECT_TRUE(regras.botao[1].Visible());
+    EXPECT_FALSE(regras.botao[2].Visible());
+    const std::size_t tocados = audio().Log().size();
+    ClickButton(ANTERIOR_X);
+    RunFor(300);
+    EXPECT_EQ(regras.Pagina, 1);
+    EXPECT_EQ(audio().Log().size(), tocados);
+}
+
+TEST_F(RulesScreen, NextLeadsToPageFourWhereItStopsAndGoOnLeavesWithoutAWipe) {
+    OpenAndShowFirstPage();
+    auto& regras = *frmRegras;
+    for (int pagina = 2; pagina <= 4; ++pagina) {
+        ClickButton(PROXIMA_X);
+        RunFor(300);
+        EXPECT_EQ(regras.Pagina, pagina);
+        EXPECT_EQ(PageShown(), pagina);
+        EXPECT_TRUE(regras.botao[1].Enabled());
+    }
+    // Next is disabled on page 4, and its highlight, lit by the click, stays lit.
+    EXPECT_FALSE(regras.botao[0].Enabled());
+    MoveOnStage(regras, 100, 100);
+    RunFor(1);
+    EXPECT_TRUE(regras.botao[0].Visible());
+    ClickButton(PROXIMA_X);
+    RunFor(300);
+    EXPECT_EQ(regras.Pagina, 4);
+
+    ClickButton(ANTERIOR_X);
+    RunFor(300);
+    EXPECT_EQ(PageShown(), 3);
+    EXPECT_TRUE(regras.botao[0].Enabled());
+
+    // Only the blink stands between the click and the name entry.
+    const auto fechada = regras.shared_from_this();
+    ClickButton(CONTINUAR_X);
+    const std::uint32_t antes = backend().Ticks();
+    RunFor(1);
+    EXPECT_EQ(backend().Ticks() - antes, 200u);
+    EXPECT_TRUE(frmNome.Loaded());
+    EXPECT_FALSE(frmRegras.Loaded());
+    EXPECT_EQ(regras.regra.Height(), 207);
+}
+
+TEST_F(RulesScreen, ThePageHandsItsPointerToTheStage) {
+    OpenAndShowFirstPage();
+    auto& regras = *frmRegras;
+    MoveOnStage(regras, 200, 410);
+    RunFor(1);
+    EXPECT_TRUE(regras.botao[0].Visible());
+    MoveOnStage(regras, 300, 300); // on the page
+    RunFor(1);
+    EXPECT_FALSE(regras.botao[0].Visible());
+    DragInWindowMode(regras, 300, 300);
+}
+
+TEST_F(RulesScreen, ClicksDuringAWipeEndOnThePageChosenLastAtFullHeight) {
+    OpenFromMenu();
+    auto& regras = *frmRegras;
+    // During the first page's roll-up: next.
+    Later proxima(regras, 505, [&] { ClickButton(PROXIMA_X); });
+    RunFor(1000);
+    EXPECT_EQ(regras.Pagina, 2);
+    EXPECT_EQ(PageShown(), 2);
+    EXPECT_EQ(regras.regra.Height(), 207);
+    EXPECT_TRUE(regras.botao[0].Enabled());
+    EXPECT_TRUE(regras.botao[1].Enabled());
+
+    // During the roll-down to page 3 (after next's blink): previous, back to 2.
+    Later anterior(regras, 200 + 11 + 5, [&] { ClickButton(ANTERIOR_X); });
+    ClickButton(PROXIMA_X);
+    RunFor(1000);
+    EXPECT_EQ(regras.Pagina, 2);
+    EXPECT_EQ(PageShown(), 2);
+    EXPECT_EQ(regras.regra.Height(), 207);
+    EXPECT_TRUE(regras.botao[0].Enabled());
+    EXPECT_TRUE(regras.botao[1].Enabled());
+}
+
+TEST_F(RulesScreen, GoOnDuringAWipeLeavesNothingActingOnTheClosedScreen) {
+    OpenFromMenu();
+    auto& regras = *frmRegras;
+    const auto fechada = regras.shared_from_this();
+    Later continuar(regras, 505, [&] { ClickButton(CONTINUAR_X); });
+    RunFor(2000);
+    EXPECT_TRUE(frmNome.Loaded());
+    EXPECT_FALSE(frmRegras.Loaded());
+    // The wipe stopped where the go-on came: rolled up, no page loaded, never shown.
+    EXPECT_FALSE(regras.regra.Visible());
+    EXPECT_FALSE(regras.regra.Picture());
+    EXPECT_LT(regras.regra.Height(), 207);
 }
 
 } // namespace
