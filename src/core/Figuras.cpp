@@ -95,8 +95,3 @@ void AcendeSobMouse(int x, int y, ui::Control& ctl) {
 void CursorTela(int ponteiro) {
     ui::App().MousePointer(ponteiro);
 }
-
-std::string DoisDigitos(int n) {
-    const std::string digitos = std::to_string(n);
-    return digitos.size() < 2 ? "0" + digitos : digitos;
-}

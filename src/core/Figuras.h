@@ -25,5 +25,3 @@ int Inteiro(float v);
 void CarregaFundo(TelaBase& frm, const std::string& nome);
 void AcendeSobMouse(int x, int y, ui::Control& ctl);
 void CursorTela(int ponteiro);
-// Numbered pictures and sounds: at least two digits, 1 gives "01", 12 gives "12".
-std::string DoisDigitos(int n);

@@ -60,7 +60,7 @@ void FluxoJogo::IniciaVariaveis() {
 void FluxoJogo::IniciaJogo() {
     jogo_.PerguntaAtual = 1;
     IndicePremio = 0;
-    FazPergunta();
+    jogo_.exibicao.MostraPerguntaAtual();
 }
 
 void FluxoJogo::FazPergunta() {

@@ -4,6 +4,7 @@
 #include "core/Globais.h"
 #include "game/frmJogo.h"
 #include "platform/Backend.h"
+#include "sound/Som.h"
 #include "sound/frmPreto.h"
 
 #include <string>

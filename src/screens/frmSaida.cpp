@@ -5,8 +5,6 @@
 #include "platform/Application.h"
 #include "sound/Som.h"
 
-#include <cstdio>
-
 ui::FormRef<frmSaidaForm> frmSaida;
 
 namespace {
@@ -50,9 +48,7 @@ void frmSaidaForm::Timer_Creditos_Timer() {
     if (NumCredito > 4) {
         NumCredito = 1;
     }
-    char nome[16];
-    std::snprintf(nome, sizeof nome, "credito %02d", NumCredito);
-    CarregaFigura(Creditos, nome);
+    CarregaFigura(Creditos, "credito " + DoisDigitos(NumCredito));
 }
 
 void frmSaidaForm::Creditos_MouseMove(int, int, float, float) {

@@ -7,6 +7,11 @@
 #include "platform/Files.h"
 #include "sound/frmPreto.h"
 
+std::string DoisDigitos(int n) {
+    const std::string digitos = std::to_string(n);
+    return digitos.size() < 2 ? "0" + digitos : digitos;
+}
+
 namespace {
 
 std::string Variacao(const std::string& nome, int n) {

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+// A number in a file name: at least two digits, with a leading zero ("01", "12").
+std::string DoisDigitos(int n);
+
 // Effects: flags 3 play in the background, 2 wait for the end; a missing file is silent.
 // Pending events are handled before an effect plays, so the caller learns whether it may
 // go on.

@@ -35,10 +35,14 @@ TEST_F(Startup, FirstRunWithoutSettingsUsesDefaultsAndSaveCreatesTheFile) {
 }
 
 TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
+    PastaPackage = Folder();
+    WriteFile("bgstatus.bmp", testing_support::BmpBytes(640, 480));
     NovoJogo = VERDADEIRO;
     bool fechado = false;
     app().Post([&] {
         fechado = true;
+        // Closed before it opens the game screen, which needs content this test has not.
+        NovoJogo = FALSO;
         frmStatus->Unload();
     });
     (void)MostraStatus();

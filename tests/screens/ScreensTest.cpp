@@ -10,7 +10,7 @@
 #include "screens/frmPlacar.h"
 #include "screens/frmRegras.h"
 #include "screens/frmSaida.h"
-#include "support/Headless.h"
+#include "support/ScreenTest.h"
 
 #include <SDL.h>
 
@@ -18,71 +18,12 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-
 #include <vector>
 
 namespace {
 
-class Screens : public testing_support::HeadlessTest {
+class Screens : public testing_support::ScreenTest {
   protected:
-    Screens() {
-        // The generated content of the build is the content root; settings stay in the
-        // temporary program folder.
-        WriteFile("cd.ini", std::string("\"") + QV_GAME_DIR + "\"\r\n");
-    }
-
-    // Start-up up to the intro.
-    void Start() { ASSERT_TRUE(Step(Main)); }
-
-    // Start-up, then straight to the menu as the intro's end would.
-    void StartAtMenu() {
-        Start();
-        ASSERT_TRUE(Step([] { frmIntro->Timer_sair_Timer(); }));
-        ASSERT_TRUE(frmMenu.Loaded());
-    }
-
-    // Takes a sample every `ms` on the given form, from inside any wait.
-    template <class T> struct Sampler {
-        std::shared_ptr<ui::Form> keep; // the form may close while the test still looks
-        ui::Timer timer;
-        std::vector<T> seen;
-        Sampler(ui::Form& form, int ms, std::function<T()> sample)
-            : keep(form.shared_from_this()), timer(form, ms) {
-            timer.Tick = [this, sample = std::move(sample)] { seen.push_back(sample()); };
-            timer.Enabled(true);
-        }
-    };
-
-    // Runs `action` once, `ms` from now, inside whatever handler is waiting then.
-    struct Later {
-        ui::Timer timer;
-        Later(ui::Form& form, int ms, std::function<void()> action) : timer(form, ms) {
-            timer.Tick = [this, action = std::move(action)] {
-                timer.Enabled(false);
-                action();
-            };
-            timer.Enabled(true);
-        }
-    };
-
-    bool Mentions(const std::string& text) {
-        const auto& log = audio().Log();
-        return std::any_of(log.begin(), log.end(), [&](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        });
-    }
-
-    // Stage pixel (x, y) in window pixels, for the current layout.
-    void MoveOnStage(ui::Form& form, float x, float y, int buttons = 0) {
-        const auto [sx, sy] = StageInWindow(form);
-        MoveTo(sx + x, sy + y, buttons);
-    }
-    void ClickOnStage(ui::Form& form, float x, float y) {
-        const auto [sx, sy] = StageInWindow(form);
-        Click(sx + x, sy + y);
-    }
-    // Switches to window mode, presses at window pixel (x, y) and moves by (10, 5): the
-    // window follows.
     void DragInWindowMode(TelaPadrao& tela, float x, float y) {
         ASSERT_TRUE(Step([&] { tela.ImagemControl_Click(1); }));
         const int left = tela.Left();
@@ -93,12 +34,6 @@ class Screens : public testing_support::HeadlessTest {
         EXPECT_EQ(tela.Left(), left + 10 * 15);
         EXPECT_EQ(tela.Top(), top + 5 * 15);
         EXPECT_EQ(JanelaEsquerda, tela.Left());
-    }
-    static std::pair<float, float> StageInWindow(ui::Form& form) {
-        float ox = 0, oy = 0;
-        static_cast<TelaBase&>(form).Picture_Center.OriginInForm(ox, oy);
-        return {ox + static_cast<float>(form.Left()) / 15,
-                oy + static_cast<float>(form.Top()) / 15};
     }
 };
 
