@@ -47,8 +47,8 @@ class AjudasJogo {
 
   private:
     bool Usada(int Index) const;
-    // A help request: the pending action set first, so that nothing handled while the
-    // question sounds sees the screen idle.
+    // A help request. The pending action comes first, so that a click handled while
+    // "TEM CERTEZA?" sounds finds the screen busy.
     void PedeAjuda(std::uint8_t acao);
     frmJogoForm& jogo_;
 };

@@ -95,11 +95,14 @@ TEST_F(Ajudas, HighlightsLightOneAtATimeAndANoLeavesTheHelpAvailable) {
             EXPECT_EQ(J().Ajuda[k].Visible(), k == i) << i << k;
         }
     }
-    // From one lit help straight onto another: the stage sees no move, the help does.
-    SobreAjuda(0);
-    Move(466, 215);
-    RunFor(1);
+    // Two left lit by a change of state: moving over one puts the other out.
+    ASSERT_TRUE(Step([this] {
+        J().Ajuda[0].Visible(true);
+        J().Ajuda[5].Visible(true);
+    }));
+    SobreAjuda(5);
     EXPECT_FALSE(J().Ajuda[0].Visible());
+    EXPECT_TRUE(J().Ajuda[5].Visible());
 
     const auto marca = Marca();
     ClicaAjuda(1);
@@ -234,6 +237,13 @@ TEST_F(Ajudas, CardsHoverThenThreeWrongAnswersGoWithAWaitAfterEveryExaminedOneBu
     for (int k = 0; k < 4; ++k) {
         EXPECT_FALSE(J().carta[k].Picture()) << k;
     }
+    // The stage does the same, and offers neither stop nor a help.
+    Move(CARTAS_X + CARTA[3][0], CARTAS_Y + CARTA[3][1]);
+    RunFor(1);
+    Move(320, 400);
+    RunFor(1);
+    EXPECT_FALSE(J().carta[3].Picture());
+    EXPECT_FALSE(J().botao[2].Visible());
 
     Revelacao r;
     Observa(relogio, r);
@@ -296,6 +306,10 @@ TEST_F(Ajudas, CardsOneWrongAnswerGoesWithoutWaitingAndZeroTakesNone) {
     RunFor(1);
     EXPECT_TRUE(Mostra(J().carta[0].Picture(), Face("0-1")));
     EXPECT_FALSE(J().carta[2].Picture());
+    // The face stays under a moving pointer until the panel goes.
+    Move(CARTAS_X + 5, CARTAS_Y + 5);
+    RunFor(1);
+    EXPECT_TRUE(Mostra(J().carta[0].Picture(), Face("0-1")));
     RunFor(5000);
     EXPECT_EQ(Efeitos(marca), (Sons{"tickone", "tirouzero"}));
     EXPECT_TRUE(AlternativasVisiveis({1, 2, 3, 4}));
@@ -397,6 +411,22 @@ TEST_F(Ajudas, SkipAfterTheCardsBringsAllFourAnswersBack) {
     PedeESim(4);
     EXPECT_EQ(J().PerguntaAtual, 2);
     EXPECT_TRUE(AlternativasVisiveis({1, 2, 3, 4}));
+}
+
+TEST_F(Ajudas, SkipAfterALevelChangeAsksTheNextRowOfTheNewLevel) {
+    Comeca();
+    for (int q = 1; q <= 5; ++q) {
+        Acerta();
+    }
+    ASSERT_EQ(Nivel, 2);
+    const auto linha = J().PerguntaAtual;
+    PedeESim(5);
+    EXPECT_EQ(J().PerguntaAtual, linha + 1);
+    EXPECT_EQ(J().lblPergunta.Caption(), Perguntas[static_cast<std::size_t>(linha + 1)]);
+    EXPECT_EQ(NumPergunta, 6);
+    EXPECT_EQ(Nivel, 2);
+    Acerta();
+    EXPECT_EQ(NumPergunta, 7);
 }
 
 TEST_F(Ajudas, TheLastQuestionHasAllSixCoveredAndNoneTakesAClick) {
