@@ -18,6 +18,7 @@ const Comportamento JOGO{
     .piscadas = 4,
     .msPiscada = 50,
     .travaEntrada = false,
+    .botoesAcesos = true,
     .botoes = {{122, 378, 69, 61}, {206, 378, 69, 61}, {289, 378, 69, 61}},
     .cantos = {{{615, 38, 21, 13}, {605, 13, 21, 13}, {582, 3, 21, 13}}},
 };

@@ -4,6 +4,8 @@
 #include "game/frmJogo.h"
 #include "platform/Backend.h"
 
+#include <cctype>
+
 namespace {
 
 // Fitting: the largest size from 14 points down to 6 at which the answer's one-line width

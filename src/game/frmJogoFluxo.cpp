@@ -9,8 +9,6 @@
 #include "screens/frmPremio.h"
 #include "sound/Som.h"
 
-#include <cctype>
-
 namespace {
 
 constexpr std::int16_t ULTIMA_PERGUNTA = 16;

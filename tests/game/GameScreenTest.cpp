@@ -17,6 +17,7 @@ using Sons = std::vector<std::string>;
 
 TEST_F(Jogo, RightAnswersClimbTheLevelsFromTheirSecondRowToTheWin) {
     Comeca();
+    EXPECT_FALSE(Sim(NovoJogo));
     EXPECT_EQ(J().lblPergunta.Caption(), Perguntas[1]);
     EXPECT_EQ(J().lblSombraPergunta.Caption(), Perguntas[1]);
     EXPECT_TRUE(Mostra(J().Image_Tempo.Picture(), Grafico("01")));
