@@ -3,8 +3,8 @@
 #include "core/Espera.h"
 #include "core/Figuras.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "game/frmJogo.h"
+#include "game/frmStatus.h"
 #include "platform/Application.h"
 #include "sound/Som.h"
 

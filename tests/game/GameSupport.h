@@ -4,7 +4,6 @@
 
 #include "core/Figuras.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
