@@ -13,6 +13,12 @@ constexpr float PASSO_BARRA = 9.25f;
 
 PainelAjuda::PainelAjuda(frmJogoForm& jogo) : Timer_Ajuda(jogo, TIQUE_MS), jogo_(jogo) {
     Timer_Ajuda.Tick = [this] { Timer_Ajuda_Timer(); };
+    // Light on the panel's dark pictures.
+    jogo.barra.FillColor(cores::AMARELO);
+    jogo.barra.BorderColor(cores::AMARELO);
+    for (auto& lbl : jogo.lblAjuda) {
+        lbl.ForeColor(cores::BRANCO);
+    }
     jogo.pic_Ajuda.Click = [this] { FechaAjuda(); };
     jogo.lblAjuda.OnClick([this](int) { FechaAjuda(); });
 }
