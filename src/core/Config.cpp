@@ -4,7 +4,6 @@
 #include "core/Globais.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
-#include "sound/Som.h"
 
 #include <cstdio>
 #include <limits>
@@ -98,7 +97,9 @@ void SalvaConfig() {
                              destino + Quebra + Quebra + "O arquivo anterior foi mantido.",
                          ui::vbExclamation, ui::APP_TITLE);
     }
-    FechaNarracao();
+    if (AposSalvarConfig) {
+        AposSalvarConfig();
+    }
 }
 
 void ZeraPlacar() {

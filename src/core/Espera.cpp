@@ -7,12 +7,7 @@
 #include <cmath>
 #include <ctime>
 
-std::uint32_t TempoAtual = 0;
-
 namespace {
-
-// A 64-bit generator; a draw takes its top 24 bits, exact in single precision.
-std::uint64_t estado = 0x853C49E6748FEA9BULL;
 
 std::uint64_t Mistura(std::uint64_t x) {
     x += 0x9E3779B97F4A7C15ULL;
@@ -21,9 +16,10 @@ std::uint64_t Mistura(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
+// A 64-bit generator; a draw takes its top 24 bits, exact in single precision.
 float Rnd() {
-    estado = Mistura(estado);
-    return static_cast<float>(estado >> 40) / 16777216.0f;
+    EstadoAleatorio = Mistura(EstadoAleatorio);
+    return static_cast<float>(EstadoAleatorio >> 40) / 16777216.0f;
 }
 
 std::uint64_t SegundosDoDia() {
@@ -36,7 +32,7 @@ std::uint64_t SegundosDoDia() {
 } // namespace
 
 void Randomize() {
-    estado ^= Mistura(SegundosDoDia());
+    EstadoAleatorio ^= Mistura(SegundosDoDia());
 }
 
 Guarda Espera(int ms) {
@@ -47,16 +43,13 @@ Guarda Espera(int ms) {
         return guarda;
     }
     const auto alvo = static_cast<std::uint32_t>(ms);
-    for (;;) {
-        TempoAtual = ui::GetTickCount();
-        ui::DoEvents();
-        const std::uint32_t passado = TempoAtual - inicio;
-        if (passado >= alvo) {
-            return guarda;
-        }
-        // Sleep until the next event, timer or the end of the wait rather than spinning.
-        ui::App().Idle(alvo - passado);
-    }
+    ui::App().SpinUntil(
+        [&] {
+            TempoAtual = ui::GetTickCount();
+            return TempoAtual - inicio >= alvo;
+        },
+        inicio + alvo);
+    return guarda;
 }
 
 Guarda PiscaControle(ui::Control& ctl, int vezes, int ms) {

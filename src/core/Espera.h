@@ -1,13 +1,11 @@
 // Waits that keep the screens responsive, the blink of a clicked button, and random numbers.
 #pragma once
 
+#include "core/Globais.h"
 #include "core/Guarda.h"
 #include "platform/Controls.h"
 
 #include <cstdint>
-
-// The last tick sample taken by a wait.
-extern std::uint32_t TempoAtual;
 
 // Each wait answers whether the waiting handler may go on (see Guarda).
 Guarda Espera(int ms);

@@ -12,8 +12,6 @@
 #endif
 #include <functional>
 
-std::int16_t Resposta = 0;
-
 namespace {
 
 std::string TextoErroFigura(int numero, const std::string& nome) {

@@ -1,6 +1,7 @@
 // Picture loading with the abort / retry / ignore dialog, the hover test and the pointer.
 #pragma once
 
+#include "core/Globais.h"
 #include "platform/Controls.h"
 
 #include <cstdint>
@@ -8,9 +9,6 @@
 #include <string>
 
 class TelaBase;
-
-// The player's last answer to the picture-error dialog.
-extern std::int16_t Resposta;
 
 void CarregaFigura(ui::Image& ctl, const std::string& nome,
                    const std::optional<std::string>& origem = std::nullopt);

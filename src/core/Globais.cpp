@@ -1,6 +1,8 @@
 #include "core/Globais.h"
 
 #include "core/Premios.h"
+#include "platform/Files.h"
+#include "platform/Form.h"
 
 std::int16_t ModoTela = 0;
 std::int16_t TwipsX = 0, TwipsY = 0;
@@ -30,6 +32,61 @@ std::vector<std::int16_t> Sorteados;
 
 Bool16 NovoJogo = FALSO, EntradaTravada = FALSO;
 std::uint32_t SerieJogo = 0;
+
+std::uint32_t TempoAtual = 0;
+constexpr std::uint64_t SEMENTE = 0x853C49E6748FEA9BULL;
+std::uint64_t EstadoAleatorio = SEMENTE;
+std::int16_t Resposta = 0;
+std::function<std::string()> PastaDoExecutavel = ui::ExecutableFolder;
+std::function<void()> AposSalvarConfig;
+
+void RestauraGlobais() {
+    ModoTela = 0;
+    TwipsX = TwipsY = 0;
+    LarguraPalco = AlturaPalco = 0;
+    JanelaEsquerda = JanelaTopo = 0;
+    ArrastoX = ArrastoY = 0;
+    SomLigado = MusicaLigada = FALSO;
+    Aspas = Quebra = "";
+    RaizCD = PastaPrograma = PastaSons = PastaAudio = PastaGraficos = PastaPackage =
+        PastaGraficosHD = "";
+    ArquivoConfig = "";
+    NomeJogador = "";
+    PlacarNome.fill("");
+    PlacarNivel.fill(0);
+    PremioValor.fill("");
+    PremioTexto.fill("");
+    IndicePremio = 0;
+    NumPergunta = Nivel = 0;
+    CodPergunta.fill(0);
+    Perguntas.fill("");
+    for (auto& r : Respostas) {
+        r.fill("");
+    }
+    AlternativaCerta.fill(0);
+    Sorteados.clear();
+    NovoJogo = EntradaTravada = FALSO;
+    SerieJogo = 0;
+    TempoAtual = 0;
+    EstadoAleatorio = SEMENTE;
+    Resposta = 0;
+    PastaDoExecutavel = ui::ExecutableFolder;
+    AposSalvarConfig = nullptr;
+}
+
+void InicializaGlobais() {
+    Aspas = "\"";
+    Quebra = "\r";
+    ModoTela = 2;
+    SomLigado = VERDADEIRO;
+    MusicaLigada = VERDADEIRO;
+    TwipsX = ui::TWIPS_PER_PIXEL;
+    TwipsY = ui::TWIPS_PER_PIXEL;
+    LarguraPalco = 640;
+    AlturaPalco = 480;
+    JanelaEsquerda = TwipsX * -640;
+    JanelaTopo = TwipsY * -480;
+}
 
 void ValoresPadrao() {
     ArquivoConfig = "config.ini";

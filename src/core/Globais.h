@@ -1,8 +1,13 @@
 // Process-wide state shared by every screen, under the names the screens use.
+//
+// Every variable that lives for the whole process is defined in Globais.cpp, and
+// RestauraGlobais() there puts each back as the process starts with it: a new one goes into
+// both. (The program's RestauraEstado() restores these and the state of the lower layers.)
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,5 +63,18 @@ extern Bool16 NovoJogo, EntradaTravada;
 // it was playing has ended meanwhile.
 extern std::uint32_t SerieJogo;
 
+// The last tick sample taken by a wait.
+extern std::uint32_t TempoAtual;
+// The random generator's state.
+extern std::uint64_t EstadoAleatorio;
+// The player's last answer to the picture-error dialog.
+extern std::int16_t Resposta;
+// Where the running program lies; tests point it elsewhere.
+extern std::function<std::string()> PastaDoExecutavel;
+// Runs after the settings are saved; the sound module closes the narration through it.
+extern std::function<void()> AposSalvarConfig;
+
 void InicializaGlobais();
 void ValoresPadrao();
+// Puts every variable above back as the process starts with it.
+void RestauraGlobais();

@@ -8,8 +8,6 @@
 
 #include <cctype>
 
-std::function<std::string()> PastaDoExecutavel = ui::ExecutableFolder;
-
 namespace {
 
 std::string ComBarra(std::string pasta) {

@@ -1,7 +1,8 @@
 // The program folder, the content root named by "cd.ini", and the folders derived from them.
 #pragma once
 
-#include <functional>
+#include "core/Globais.h"
+
 #include <string>
 
 void DefinePastas();
@@ -13,9 +14,6 @@ class DataControl;
 }
 // Points the data control at a database of the program's graphics folder; opens nothing.
 void AbreBanco(ui::DataControl& dtSC, const std::string& nome);
-
-// Where the running program lies; tests point it elsewhere.
-extern std::function<std::string()> PastaDoExecutavel;
 
 // ASCII upper case; other bytes (accented letters in UTF-8) are kept.
 std::string Maiusculas(std::string texto);

@@ -112,3 +112,13 @@ void frmStatusForm::Form_Unload() {
         frmJogo.Show();
     }
 }
+
+Guarda MostraStatus() {
+    Guarda guarda;
+    if (Sim(NovoJogo)) {
+        frmStatus.Show(ui::vbModeless);
+    } else {
+        frmStatus.Show(ui::vbModal);
+    }
+    return guarda;
+}

@@ -3,6 +3,7 @@
 // or at once on Enter, Space or a click on the highlight.
 #pragma once
 
+#include "core/Guarda.h"
 #include "platform/MediaPlayer.h"
 #include "screens/TelaPadrao.h"
 
@@ -42,3 +43,6 @@ class frmStatusForm : public TelaPadrao {
 };
 
 extern ui::FormRef<frmStatusForm> frmStatus;
+
+// Between questions the status screen is modal: the caller learns whether it may go on.
+Guarda MostraStatus();

@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/Form.h"
+#include "platform/MessageDialog.h"
 
 #include <algorithm>
 
@@ -17,8 +18,19 @@ std::int32_t Until(std::uint32_t due, std::uint32_t now) {
 }
 
 constexpr std::uint32_t FRAME_MS = 16;
+constexpr int KEY_ENTER = 13;
+constexpr int KEY_ESCAPE = 27;
+constexpr int KEY_SPACE = 32;
 
 } // namespace
+
+// A message box while it waits for its answer.
+struct Application::OpenBox {
+    MessageDialog dialog;
+    int style;
+    int pressed = 0;
+    int answer = 0;
+};
 
 Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<Audio> audio)
     : backend_(std::move(backend)),
@@ -26,7 +38,10 @@ Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<Audio
     current = this;
 }
 
+// Forms go while the application still stands: their timers and controls reach it as they
+// are destroyed.
 Application::~Application() {
+    FormRefBase::ResetAll();
     forms_.clear();
     // Before the posted-event queue goes: the audio thread posts completion events.
     audio_.reset();
@@ -42,12 +57,20 @@ Application& Application::Current() {
     return *current;
 }
 
-bool Application::Exists() {
-    return current != nullptr;
-}
-
 void Application::DoEvents() {
+    if (quitPending_ && box_ == nullptr) {
+        quitPending_ = false;
+        End(0);
+    }
     InputEvent event;
+    if (box_ != nullptr) {
+        // Only the box answers; the events after its answer are for the screen beneath.
+        while (box_->answer == 0 && backend_->PollEvent(event)) {
+            AnswerBox(event);
+        }
+        Draw();
+        return;
+    }
     while (backend_->PollEvent(event)) {
         Dispatch(event);
     }
@@ -57,24 +80,38 @@ void Application::DoEvents() {
     Draw();
 }
 
+void Application::SpinUntil(const std::function<bool()>& done, std::optional<std::uint32_t> wake) {
+    for (;;) {
+        DoEvents();
+        if (done()) {
+            return;
+        }
+        Idle(wake ? static_cast<std::uint32_t>(std::max<std::int32_t>(0, Until(*wake, Ticks())))
+                  : 1000);
+    }
+}
+
 void Application::Idle(std::uint32_t maxMs) {
     const std::uint32_t now = Ticks();
     std::int64_t timeout = maxMs;
-    for (const Timer* t : timers_) {
-        timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(t->Due(), now)));
-    }
-    if (const auto due = audio_->NextDeadline()) {
-        timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(*due, now)));
-    }
-    if (dirty_) {
-        timeout = std::min<std::int64_t>(
-            timeout, std::max<std::int32_t>(0, Until(lastDraw_ + FRAME_MS, now)));
-    }
-    {
+    const auto until = [&](std::uint32_t due) {
+        timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(due, now)));
+    };
+    // Timers, sounds and posted work wait while a message box is open.
+    if (box_ == nullptr) {
+        for (const Timer* t : timers_) {
+            until(t->Due());
+        }
+        if (const auto due = audio_->NextDeadline()) {
+            until(*due);
+        }
         std::lock_guard<std::mutex> lock(postedMutex_);
         if (!posted_.empty()) {
             timeout = 0;
         }
+    }
+    if (dirty_) {
+        until(lastDraw_ + FRAME_MS);
     }
     if (timeout > 0) {
         backend_->WaitEvent(static_cast<std::uint32_t>(timeout));
@@ -90,9 +127,9 @@ int Application::Run(const std::function<void()>& body) {
         if (body) {
             body();
         }
+        // Only End() or an error leaves the loop.
         for (;;) {
-            DoEvents();
-            Idle(1000);
+            SpinUntil([] { return false; });
         }
     } catch (const ProgramEnd& end) {
         ended_ = true;
@@ -119,39 +156,102 @@ void Application::End(int status) {
     throw ProgramEnd{status};
 }
 
-void Application::Post(std::function<void()> event) {
+void Application::Post(std::weak_ptr<Receiver> to, std::function<void()> work) {
     {
         std::lock_guard<std::mutex> lock(postedMutex_);
-        posted_.push_back(std::move(event));
+        posted_.push_back({std::move(to), std::move(work)});
     }
     backend_->Wake();
 }
 
 void Application::RunPosted() {
     for (;;) {
-        std::function<void()> event;
+        Posted next;
         {
             std::lock_guard<std::mutex> lock(postedMutex_);
             if (posted_.empty()) {
                 return;
             }
-            event = std::move(posted_.front());
+            next = std::move(posted_.front());
             posted_.pop_front();
         }
-        event();
+        const auto receiver = next.to.lock();
+        if (!receiver || !receiver->HandlerForm().IsLoaded()) {
+            continue;
+        }
+        HandlerScope scope(receiver->HandlerForm());
+        next.work();
     }
 }
 
 int Application::MsgBox(const std::string& text, int style, const std::string& title) {
-    const int answer = backend_->ShowMessage(text, style, title);
-    // The box took the pointer: a press that began before it has no release to come.
-    buttonsHeld_ = 0;
-    capture_ = nullptr;
-    captureForm_.reset();
-    shownPointer_ = -1;
+    int clientW = 640;
+    int clientH = 480;
+    backend_->OpenMessage(text, style, title, clientW, clientH);
+    OpenBox box{MessageDialog(text, style, title, clientW, clientH), style};
+    {
+        // The input mode is restored however the box ends (an error may unwind through it).
+        struct Mode {
+            Application& app;
+            OpenBox* outer;
+            ~Mode() {
+                app.box_ = outer;
+                // The box took the pointer: a press that began before it has no release to
+                // come.
+                app.buttonsHeld_ = 0;
+                app.capture_.reset();
+                app.shownPointer_ = -1;
+                app.Invalidate();
+            }
+        } mode{*this, box_};
+        box_ = &box;
+        backend_->SetPointer(vbArrow, nullptr, 0, 0);
+        Invalidate();
+        SpinUntil([&box] { return box.answer != 0; });
+    }
+    backend_->CloseMessage();
     UpdatePointer();
-    Invalidate();
-    return answer;
+    return box.answer;
+}
+
+void Application::AnswerBox(const InputEvent& event) {
+    OpenBox& box = *box_;
+    const MessageDialog& dialog = box.dialog;
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.kind) {
+    case InputEvent::Kind::Quit:
+        // Closing the program while a question is open: answer it the way that ends soonest,
+        // and leave the quit for the event loop.
+        quitPending_ = true;
+        box.answer = (box.style & 7) == vbAbortRetryIgnore ? vbAbort : dialog.DefaultAnswer();
+        break;
+    case InputEvent::Kind::MouseDown:
+        if (event.button == 1) {
+            box.pressed = dialog.AnswerAt(x, y);
+            Invalidate();
+        }
+        break;
+    case InputEvent::Kind::MouseUp:
+        if (event.button == 1) {
+            const int answer = dialog.AnswerAt(x, y);
+            if (answer != 0 && answer == box.pressed) {
+                box.answer = answer;
+            }
+            box.pressed = 0;
+            Invalidate();
+        }
+        break;
+    case InputEvent::Kind::KeyDown:
+        if (event.key == KEY_ENTER || event.key == KEY_SPACE) {
+            box.answer = dialog.DefaultAnswer();
+        } else if (event.key == KEY_ESCAPE && dialog.CancelAnswer() != 0) {
+            box.answer = dialog.CancelAnswer();
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void Application::MousePointer(int code) {
@@ -168,14 +268,17 @@ void Application::CustomPointer(const Picture& icon, int hotX, int hotY) {
 }
 
 void Application::UpdatePointer() {
+    if (box_ != nullptr) {
+        return;
+    }
     int code = pointer_;
-    const Picture* icon = &customIcon_;
+    Picture icon = customIcon_;
     if (code == vbDefault) {
         if (Form* top = TopForm()) {
             if (Control* c = top->HitTest(mouseX_, mouseY_)) {
                 code = c->MousePointer();
                 if (c->MouseIcon()) {
-                    icon = &c->MouseIcon();
+                    icon = c->MouseIcon();
                 }
             }
         }
@@ -185,7 +288,7 @@ void Application::UpdatePointer() {
     }
     shownPointer_ = code;
     shownIcon_ = icon;
-    backend_->SetPointer(code, *icon ? icon : nullptr, customHotX_, customHotY_);
+    backend_->SetPointer(code, icon ? &shownIcon_ : nullptr, customHotX_, customHotY_);
 }
 
 int Application::ScreenWidthTwips() {
@@ -203,9 +306,8 @@ void Application::Register(const std::shared_ptr<Form>& form) {
 
 void Application::Remove(const Form* form) {
     std::erase_if(forms_, [form](const auto& f) { return f.get() == form; });
-    if (captureForm_.expired() || captureForm_.lock().get() == form) {
-        capture_ = nullptr;
-        captureForm_.reset();
+    if (const auto captured = capture_.lock(); captured && &captured->OwnerForm() == form) {
+        capture_.reset();
     }
 }
 
@@ -268,10 +370,10 @@ void Application::FireDueTimers() {
 }
 
 void Application::Dispatch(const InputEvent& event) {
-    Form* top = TopForm();
     if (event.kind == InputEvent::Kind::Quit) {
         End(0);
     }
+    Form* top = TopForm();
     if (top == nullptr || !top->Enabled()) {
         return;
     }
@@ -296,8 +398,9 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
     mouseX_ = event.x;
     mouseY_ = event.y;
     Control* hit = form.HitTest(mouseX_, mouseY_);
-    const bool captured = capture_ != nullptr && captureForm_.lock().get() == &form;
-    Control* target = captured ? capture_ : hit;
+    const std::shared_ptr<Control> holder = capture_.lock();
+    const bool captured = holder && &holder->OwnerForm() == &form;
+    Control* target = captured ? holder.get() : hit;
     const auto local = [&](Control* c, float& x, float& y) {
         c->OriginInForm(x, y);
         x = mouseX_ - x;
@@ -308,8 +411,7 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
     case InputEvent::Kind::MouseDown:
         buttonsHeld_ |= event.button;
         if (!captured) {
-            capture_ = hit;
-            captureForm_ = form.weak_from_this();
+            capture_ = hit != nullptr ? hit->Weak() : std::weak_ptr<Control>();
             target = hit;
         }
         if (target != nullptr && target->MouseDown) {
@@ -326,8 +428,7 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
     case InputEvent::Kind::MouseUp:
         buttonsHeld_ &= ~event.button;
         if (buttonsHeld_ == 0) {
-            capture_ = nullptr;
-            captureForm_.reset();
+            capture_.reset();
         }
         if (target != nullptr && target->MouseUp) {
             local(target, x, y);
@@ -358,7 +459,11 @@ void Application::Draw() {
     }
     dirty_ = false;
     lastDraw_ = now;
-    backend_->Present(TopForm());
+    if (box_ != nullptr) {
+        backend_->Present(TopForm(), &box_->dialog, box_->pressed);
+    } else {
+        backend_->Present(TopForm(), nullptr, 0);
+    }
 }
 
 } // namespace ui

@@ -5,12 +5,14 @@
 #include "platform/Audio.h"
 #include "platform/Backend.h"
 #include "platform/Picture.h"
+#include "platform/Receiver.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ namespace ui {
 
 class Form;
 class Control;
+class MessageDialog;
 class Timer;
 
 // Thrown by End() to unwind every handler and nested loop back to Run().
@@ -36,17 +39,21 @@ class Application {
     Application& operator=(const Application&) = delete;
 
     static Application& Current();
-    static bool Exists();
     Backend& backend() { return *backend_; }
     Audio& audio() { return *audio_; }
 
     std::uint32_t Ticks() { return backend_->Ticks(); }
 
     // Handles every pending input event, due timer tick, audio deadline and posted event, and
-    // draws.
+    // draws. While a message box is open only the box takes input, and nothing else runs.
     void DoEvents();
     // Sleeps until input arrives, a timer or audio deadline falls due, or `maxMs` has passed.
     void Idle(std::uint32_t maxMs);
+    // The one event loop: handles events until `done` holds, checking it after each round,
+    // and sleeps between rounds, no later than the tick `wake` when one is given. Every wait,
+    // modal show and message box runs in it.
+    void SpinUntil(const std::function<bool()>& done,
+                   std::optional<std::uint32_t> wake = std::nullopt);
     // Runs the event loop until End(); returns the exit status. An error that no handler
     // caught is shown with its number and description and ends with status 1.
     int Run();
@@ -56,9 +63,12 @@ class Application {
     [[noreturn]] void End(int status = 0);
     bool Ended() const { return ended_; }
 
-    // Queued from any thread; runs on the UI thread inside DoEvents.
-    void Post(std::function<void()> event);
+    // Queued from any thread; runs on the UI thread inside DoEvents as a handler of the
+    // receiver's form, or is dropped when the receiver has gone or its form is not loaded.
+    void Post(std::weak_ptr<Receiver> to, std::function<void()> work);
 
+    // Opens a message box and returns the button pressed. A quit that comes while it is
+    // open answers it the way that ends soonest and ends the program at the next round.
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = APP_TITLE);
 
     // Application-wide pointer: 0 hands the pointer to the controls.
@@ -87,7 +97,13 @@ class Application {
 
   private:
     friend class HandlerScope;
+    struct OpenBox;
+    struct Posted {
+        std::weak_ptr<Receiver> to;
+        std::function<void()> work;
+    };
     void Dispatch(const InputEvent& event);
+    void AnswerBox(const InputEvent& event);
     void DispatchMouse(const InputEvent& event, Form& form);
     void FireDueTimers();
     void RunPosted();
@@ -100,17 +116,19 @@ class Application {
     std::vector<std::shared_ptr<Form>> forms_;
     std::vector<Timer*> timers_;
     std::mutex postedMutex_;
-    std::deque<std::function<void()>> posted_;
+    std::deque<Posted> posted_;
     int pointer_ = 0;
     Picture customIcon_;
     int customHotX_ = 0, customHotY_ = 0;
     // Mouse capture: the control that took the press keeps the pointer until release.
-    std::weak_ptr<Form> captureForm_;
-    Control* capture_ = nullptr;
+    std::weak_ptr<Control> capture_;
     int buttonsHeld_ = 0;
     float mouseX_ = 0, mouseY_ = 0;
     int shownPointer_ = -1;
-    const Picture* shownIcon_ = nullptr;
+    Picture shownIcon_;
+    // The message box that takes the input now, if any.
+    OpenBox* box_ = nullptr;
+    bool quitPending_ = false;
     bool dirty_ = true;
     bool ended_ = false;
     std::uint32_t lastDraw_ = 0;

@@ -8,6 +8,7 @@
 namespace ui {
 
 class Form;
+class MessageDialog;
 class Picture;
 
 struct InputEvent {
@@ -44,10 +45,17 @@ class Backend {
     // Wakes a WaitEvent from another thread.
     virtual void Wake() = 0;
 
-    // Draws the topmost visible form (or a blank window when there is none).
-    virtual void Present(Form* top) = 0;
-    // Blocks until the player answers; no form event is handled meanwhile.
-    virtual int ShowMessage(const std::string& text, int style, const std::string& title) = 0;
+    // Draws the topmost visible form (or a blank window when there is none) and over it the
+    // open message box, if any, with its pressed button (an answer, or 0).
+    virtual void Present(Form* top, const MessageDialog* box, int pressed) = 0;
+    // A message box opens: the window is made ready for it. Gives the width and height of
+    // the client area the box is laid out in. The application then runs the box, feeding it
+    // the input events this backend delivers.
+    virtual void OpenMessage(const std::string& text, int style, const std::string& title,
+                             int& clientW, int& clientH) = 0;
+    // The box was answered: what remains of the keystroke that answered it is dropped, so
+    // that its text does not reach the screen beneath.
+    virtual void CloseMessage() = 0;
     // code is a PointerCode; icon/hotspot give the picture of code 99 when there is one.
     virtual void SetPointer(int code, const Picture* icon, int hotX, int hotY) = 0;
 

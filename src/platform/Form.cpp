@@ -40,12 +40,7 @@ void Form::Show(int mode) {
     App().BringToTop(this);
     App().Invalidate();
     if (mode == vbModal) {
-        while (loaded_ && visible_) {
-            App().DoEvents();
-            if (loaded_ && visible_) {
-                App().Idle(1000);
-            }
-        }
+        App().SpinUntil([this] { return !loaded_ || !visible_; });
     }
 }
 

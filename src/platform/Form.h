@@ -16,7 +16,7 @@ constexpr int TWIPS_PER_PIXEL = 15;
 enum WindowStateCode { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 enum ShowMode { vbModeless = 0, vbModal = 1 };
 
-class Form : public Container, public std::enable_shared_from_this<Form> {
+class Form : public Container, public Receiver, public std::enable_shared_from_this<Form> {
   public:
     Form();
     ~Form() override;
@@ -64,6 +64,7 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     void Paint(SDL_Surface* target) const;
 
     Form& OwnerForm() override { return *this; }
+    Form& HandlerForm() override { return *this; }
     void Origin(float& x, float& y) const override { x = y = 0; }
 
     // Set by the global reference that owns the form; called when it unloads.
@@ -86,9 +87,8 @@ class Form : public Container, public std::enable_shared_from_this<Form> {
     std::vector<Timer*> timers_;
 };
 
-// The program's one global reference to a screen: using it creates and loads the screen
-// when it is not loaded; unloading the screen empties it.
-// Every global reference, so that tests can start each run of the program afresh.
+// Every global reference, so that the application can empty them all when it ends: the
+// forms go before it, in the program as in the tests.
 class FormRefBase {
   public:
     FormRefBase() { All().push_back(this); }
@@ -110,6 +110,8 @@ class FormRefBase {
     }
 };
 
+// The program's one global reference to a screen: using it creates and loads the screen
+// when it is not loaded; unloading the screen empties it.
 template <class F> class FormRef : public FormRefBase {
   public:
     F& operator*() { return Get(); }

@@ -11,14 +11,13 @@ constexpr int MCI_NOTIFY_SUCCESSFUL = 1;
 
 } // namespace
 
-MediaPlayer::MediaPlayer(Form& owner, const std::string& name)
-    : owner_(owner), self_(std::make_shared<MediaPlayer*>(this)) {
+MediaPlayer::MediaPlayer(Form& owner, const std::string& name) : owner_(owner) {
     Application& app = App();
-    std::weak_ptr<MediaPlayer*> self = self_;
-    voice_ = app.audio().NewVoice(name, [&app, self] {
-        app.Post([self] {
-            if (auto player = self.lock()) {
-                (*player)->Finished();
+    // Runs on the audio thread: it only copies the weak address.
+    voice_ = app.audio().NewVoice(name, [&app, to = Address(), this] {
+        app.Post(to, [this] {
+            if (Done) {
+                Done(MCI_NOTIFY_SUCCESSFUL);
             }
         });
     });
@@ -37,13 +36,6 @@ void MediaPlayer::Command(const std::string& command) {
         voice_->Close();
     } else if (command == "prev") {
         voice_->Rewind();
-    }
-}
-
-void MediaPlayer::Finished() {
-    if (owner_.IsLoaded() && Done) {
-        HandlerScope scope(owner_);
-        Done(MCI_NOTIFY_SUCCESSFUL);
     }
 }
 

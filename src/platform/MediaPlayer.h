@@ -1,8 +1,10 @@
 // The media player control: opens one WAV or MIDI file and takes command words. Its
-// completion event reaches the form on the UI thread through the event loop.
+// completion event is posted to the player itself, so that it is dropped when the player or
+// its form has gone.
 #pragma once
 
 #include "platform/Audio.h"
+#include "platform/Receiver.h"
 
 #include <functional>
 #include <memory>
@@ -12,13 +14,13 @@ namespace ui {
 
 class Form;
 
-class MediaPlayer {
+class MediaPlayer : public Receiver {
   public:
     // `name` tells the player apart in the headless log.
     MediaPlayer(Form& owner, const std::string& name);
-    ~MediaPlayer();
-    MediaPlayer(const MediaPlayer&) = delete;
-    MediaPlayer& operator=(const MediaPlayer&) = delete;
+    ~MediaPlayer() override;
+
+    Form& HandlerForm() override { return owner_; }
 
     // Full path of the file that "open" opens.
     std::string FileName;
@@ -32,11 +34,7 @@ class MediaPlayer {
     std::function<void(int NotifyCode)> Done;
 
   private:
-    void Finished();
-
     Form& owner_;
-    // Posted completion events find the player through this, or find it gone.
-    std::shared_ptr<MediaPlayer*> self_;
     std::unique_ptr<Voice> voice_;
 };
 

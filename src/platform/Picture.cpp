@@ -2,20 +2,18 @@
 
 #include "platform/Error.h"
 #include "platform/Files.h"
-
-#include <SDL.h>
+#include "platform/SdlHandles.h"
 
 namespace ui {
 
 namespace {
 
 // Every picture is kept in one pixel format so that drawing is a plain blit.
-Picture Normalised(SDL_Surface* loaded, const std::string& what) {
-    if (loaded == nullptr) {
+Picture Normalised(SurfacePtr loaded, const std::string& what) {
+    if (!loaded) {
         throw RuntimeError(ERR_INVALID_PICTURE, "Imagem inválida: " + what);
     }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0);
     if (converted == nullptr) {
         throw RuntimeError(ERR_INVALID_PICTURE, "Imagem inválida: " + what);
     }
@@ -33,12 +31,12 @@ Picture Picture::FromFile(const std::string& path) {
     if (!FileExists(resolved)) {
         throw RuntimeError(ERR_FILE_NOT_FOUND, "Arquivo não encontrado: " + path);
     }
-    return Normalised(SDL_LoadBMP(resolved.c_str()), path);
+    return Normalised(SurfacePtr(SDL_LoadBMP(resolved.c_str())), path);
 }
 
 Picture Picture::FromMemory(std::span<const std::uint8_t> bytes) {
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    return Normalised(rw ? SDL_LoadBMP_RW(rw, 1) : nullptr, "(embutida)");
+    return Normalised(SurfacePtr(rw ? SDL_LoadBMP_RW(rw, 1) : nullptr), "(embutida)");
 }
 
 int Picture::Width() const {

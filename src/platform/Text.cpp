@@ -2,21 +2,17 @@
 
 #include "platform/Colour.h"
 #include "platform/Error.h"
-
-#include <SDL.h>
-#include <SDL_ttf.h>
+#include "platform/SdlHandles.h"
 
 #include <cmath>
 #include <map>
-#include <memory>
 
 namespace ui {
 
 namespace {
 
-struct FontCloser {
-    void operator()(TTF_Font* f) const { TTF_CloseFont(f); }
-};
+// Opened faces by pixel height and weight.
+std::map<std::pair<int, bool>, FontPtr> fontCache;
 
 // Point sizes map to whole pixel heights at 96 DPI, as on the desktop the game came from.
 int PixelHeight(float points) {
@@ -24,12 +20,11 @@ int PixelHeight(float points) {
 }
 
 TTF_Font* Open(const Font& font) {
-    static std::map<std::pair<int, bool>, std::unique_ptr<TTF_Font, FontCloser>> cache;
     if (!TTF_WasInit() && TTF_Init() != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("Fonte indisponível: ") + TTF_GetError());
     }
     const auto key = std::make_pair(PixelHeight(font.size), font.bold);
-    auto& slot = cache[key];
+    auto& slot = fontCache[key];
     if (!slot) {
         const char* file = font.bold ? QV_FONT_FILE : QV_FONT_REGULAR_FILE;
         slot.reset(TTF_OpenFontDPI(file, key.first, 72, 72));
@@ -86,6 +81,10 @@ void AppendWrapped(std::vector<std::string>& out, const std::string& line, const
 
 } // namespace
 
+void ClearTextCache() {
+    fontCache.clear();
+}
+
 int TextWidth(const std::string& text, const Font& font) {
     if (text.empty()) {
         return 0;
@@ -139,8 +138,8 @@ void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const
     int lineY = y;
     for (const std::string& line : lines) {
         if (!line.empty()) {
-            SDL_Surface* rendered = TTF_RenderUTF8_Blended(f, line.c_str(), c);
-            if (rendered != nullptr) {
+            const SurfacePtr rendered(TTF_RenderUTF8_Blended(f, line.c_str(), c));
+            if (rendered) {
                 int lineX = x;
                 if (alignment == vbCenter) {
                     lineX = x + (w - rendered->w) / 2;
@@ -148,8 +147,7 @@ void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const
                     lineX = x + w - rendered->w;
                 }
                 SDL_Rect dst{lineX, lineY, rendered->w, rendered->h};
-                SDL_BlitSurface(rendered, nullptr, target, &dst);
-                SDL_FreeSurface(rendered);
+                SDL_BlitSurface(rendered.get(), nullptr, target, &dst);
             }
         }
         lineY += TTF_FontHeight(f);

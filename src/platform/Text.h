@@ -16,6 +16,8 @@ struct Font {
 };
 
 int TextWidth(const std::string& text, const Font& font);
+// Closes every face opened so far; they reopen when next used.
+void ClearTextCache();
 int LineHeight(const Font& font);
 
 // Breaks at carriage returns and line feeds only.

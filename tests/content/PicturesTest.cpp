@@ -2,6 +2,7 @@
 // compiled into the program, and how the cut pictures sit on their backgrounds.
 #include "core/Globais.h"
 #include "core/Premios.h"
+#include "platform/SdlHandles.h"
 
 #include <embedded/EmbeddedPictures.h>
 #include <pictures/PictureManifest.h>
@@ -22,10 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using Surface = ui::SurfacePtr;
 
 fs::path FileOf(pictures::Folder folder, std::string_view name) {
     return fs::path(QV_GAME_DIR) / pictures::FolderPath(folder) / (std::string(name) + ".bmp");

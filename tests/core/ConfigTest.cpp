@@ -1,6 +1,5 @@
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "support/Headless.h"
 

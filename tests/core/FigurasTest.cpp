@@ -1,6 +1,5 @@
 #include "core/Figuras.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "core/TelaBase.h"
 #include "platform/Error.h"

@@ -1,6 +1,5 @@
 #include "core/ModoTela.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/TelaBase.h"
 #include "support/Headless.h"
 

@@ -1,6 +1,5 @@
 #include "core/Pastas.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "platform/Files.h"
 #include "support/Headless.h"
 

@@ -1,8 +1,8 @@
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "game/frmStatus.h"
+#include "program/Inicio.h"
 #include "support/Headless.h"
 
 using testing_support::HeadlessTest;
@@ -39,7 +39,7 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
     WriteFile("bgstatus.bmp", testing_support::BmpBytes(640, 480));
     NovoJogo = VERDADEIRO;
     bool fechado = false;
-    app().Post([&] {
+    app().Post(frmStatus->Address(), [&] {
         fechado = true;
         // Closed before it opens the game screen, which needs content this test has not.
         NovoJogo = FALSO;
@@ -54,12 +54,11 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
 
     NovoJogo = FALSO;
     fechado = false;
-    app().Post([&] {
+    app().Post(frmStatus->Address(), [&] {
         fechado = true;
         frmStatus->Unload();
     });
     (void)MostraStatus();
     EXPECT_TRUE(fechado);
     EXPECT_FALSE(frmStatus.Loaded());
-    frmStatus.Reset();
 }

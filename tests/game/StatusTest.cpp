@@ -1,10 +1,10 @@
 // Scenario tests of the status screen: the climb, the blink, the voice and every way it closes.
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/SoundFile.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmMenu.h"
 #include "sound/Som.h"
 #include "sound/SoundFiles.h"

@@ -182,3 +182,84 @@ TEST_F(Controls, MessageBoxDuringAPressEndsThePress) {
     ASSERT_TRUE(RunFor(50));
     EXPECT_EQ(buttonsSeen, std::vector<int>{0});
 }
+
+// The control that took the press goes before the release: the pointer's events go on to
+// what lies under it, and nothing is clicked.
+TEST_F(Controls, ControlRemovedWhileItHoldsTheCaptureLetsThePointerGo) {
+    auto extra = std::make_unique<ui::Image>(tela->Picture_Center);
+    extra->Move(400, 10, 40, 40);
+    extra->MouseMove = [](int, int, float, float) { FAIL() << "moved over a removed control"; };
+    int clicksA = 0, movesA = 0;
+    tela->a.Click = [&] { ++clicksA; };
+    tela->a.MouseMove = [&](int, int, float, float) { ++movesA; };
+    Press(410, 20);
+    ASSERT_TRUE(RunFor(10));
+    extra.reset();
+    MoveTo(20, 20, 1);
+    Release(20, 20);
+    ASSERT_TRUE(RunFor(10));
+    EXPECT_EQ(movesA, 1);
+    EXPECT_EQ(clicksA, 0);
+    Click(20, 20);
+    ASSERT_TRUE(RunFor(10));
+    EXPECT_EQ(clicksA, 1);
+}
+
+namespace {
+
+// The centre of the button that gives `answer`, as the box is laid out in the test window.
+std::pair<float, float> ButtonCentre(const std::string& text, int style, int answer) {
+    const ui::MessageDialog d(text, style, "Quorvane", 640, 480);
+    for (const auto& b : d.Buttons()) {
+        if (b.answer == answer) {
+            return {static_cast<float>(b.rect.x + b.rect.w / 2),
+                    static_cast<float>(b.rect.y + b.rect.h / 2)};
+        }
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+// While a box is open only it takes input: a click on the screen beneath, keys it does not
+// answer to and a press released off its button do nothing; input after its answer goes to
+// the screen.
+TEST_F(Controls, MessageBoxTakesTheInputUntilItIsAnswered) {
+    constexpr int STYLE = ui::vbAbortRetryIgnore | ui::vbExclamation;
+    int clicksA = 0, ticks = 0;
+    tela->a.Click = [&] { ++clicksA; };
+    ui::Timer relogio(*tela, 10);
+    relogio.Tick = [&] { ++ticks; };
+    relogio.Enabled(true);
+    const auto [rx, ry] = ButtonCentre("Falhou", STYLE, ui::vbRetry);
+    const auto [ix, iy] = ButtonCentre("Falhou", STYLE, ui::vbIgnore);
+    backend().AnswerNext(0, [&] {
+        Click(20, 20);
+        KeyDown(27); // Escape does not answer a three-button box
+        KeyPress('x');
+        Press(rx, ry);
+        Release(ix, iy); // released off the pressed button
+        Press(ix, iy);
+        Release(ix, iy);
+        Click(20, 20); // after the answer: the screen's
+    });
+    int answer = 0;
+    ASSERT_TRUE(Step([&] { answer = app().MsgBox("Falhou", STYLE); }));
+    EXPECT_EQ(answer, ui::vbIgnore);
+    EXPECT_EQ(clicksA, 0);
+    EXPECT_EQ(ticks, 0);
+    ASSERT_TRUE(RunFor(0));
+    EXPECT_EQ(clicksA, 1);
+}
+
+// A quit while a box is open answers it the way that ends soonest; the program ends at the
+// next round of the loop.
+TEST_F(Controls, MessageBoxGivesWayToAQuit) {
+    for (const int style : {ui::vbAbortRetryIgnore, ui::vbOKOnly}) {
+        backend().AnswerNext(0, [&] { backend().Push({ui::InputEvent::Kind::Quit}); });
+        int answer = 0;
+        ASSERT_TRUE(Step([&] { answer = app().MsgBox("Sair?", style); }));
+        EXPECT_EQ(answer, style == ui::vbOKOnly ? ui::vbOK : ui::vbAbort);
+        EXPECT_FALSE(RunFor(10));
+    }
+}

@@ -1,7 +1,11 @@
 #include "core/Espera.h"
 #include "platform/Error.h"
 #include "platform/Form.h"
+#include "platform/MediaPlayer.h"
+#include "sound/SoundFiles.h"
 #include "support/Headless.h"
+
+#include <memory>
 
 using testing_support::HeadlessTest;
 
@@ -127,4 +131,50 @@ TEST_F(EventLoop, UnhandledErrorEndsRunWithStatusOneAfterItsMessage) {
     EXPECT_NE(backend().Messages()[0].text.find("53"), std::string::npos);
     EXPECT_NE(backend().Messages()[0].text.find("Arquivo não encontrado"), std::string::npos);
     EXPECT_EQ(backend().Messages()[0].title, "Quorvane");
+}
+
+namespace {
+
+class Tocador : public ui::Form {
+  public:
+    ui::MediaPlayer MMControl1{*this, "MMControl1"};
+};
+
+} // namespace
+
+// Posted work names its receiver: it runs as a handler of the receiver's form while that is
+// loaded, and is dropped once the receiver (a form, a control or a player) has gone.
+TEST_F(EventLoop, PostedWorkIsDroppedWhenItsReceiverHasGone) {
+    painel.Show();
+    ui::Form* rodando = nullptr;
+    app().Post(painel->rotulo.Address(), [&] { rodando = app().RunningForm(); });
+    ASSERT_TRUE(RunFor(0));
+    EXPECT_EQ(rodando, painel.Peek());
+
+    int feitos = 0;
+    auto solto = std::make_unique<ui::Label>(*painel);
+    app().Post(solto->Address(), [&] { ++feitos; });
+    solto.reset();
+    app().Post(painel->Address(), [&] { ++feitos; });
+    painel->Unload();
+    ASSERT_TRUE(RunFor(0));
+    EXPECT_EQ(feitos, 0);
+}
+
+// The player's end is posted, then its form goes before the loop reaches the completion.
+TEST_F(EventLoop, CompletionPostedForAPlayerWhoseFormHasGoneIsDropped) {
+    testfiles::Save(Folder() + "fim.wav", testfiles::Wav(200));
+    auto tocador = std::make_shared<Tocador>();
+    tocador->Load();
+    int fins = 0;
+    tocador->MMControl1.Done = [&](int) { ++fins; };
+    tocador->MMControl1.FileName = Folder() + "fim.wav";
+    tocador->MMControl1.Command("open");
+    tocador->MMControl1.Command("play");
+    backend().Advance(300);
+    app().audio().Update(backend().Ticks()); // the completion is queued now
+    tocador->Unload();
+    tocador.reset();
+    ASSERT_TRUE(RunFor(100));
+    EXPECT_EQ(fins, 0);
 }

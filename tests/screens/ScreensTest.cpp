@@ -2,8 +2,8 @@
 // generated content.
 #include "core/Config.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"

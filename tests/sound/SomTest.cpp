@@ -8,6 +8,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/headless/HeadlessAudio.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "program/Inicio.h"
 #include "sound/frmPreto.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ class SomTest : public testing::Test {
                ("som_" + std::to_string(getpid()) + "_" +
                 testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
+        RestauraEstado();
         PastaPrograma = dir_.string() + "/";
         PastaSons = PastaPrograma + "sons/";
         PastaAudio = PastaPrograma + "audio/";
@@ -38,10 +40,8 @@ class SomTest : public testing::Test {
         auto audio = std::make_unique<ui::HeadlessAudio>(*backend_);
         audio_ = audio.get();
         app_ = std::make_unique<ui::Application>(std::move(backend), std::move(audio));
-        frmPreto.Reset();
     }
     void TearDown() override {
-        frmPreto.Reset();
         app_.reset();
         fs::remove_all(dir_);
     }
@@ -114,13 +114,23 @@ TEST_F(SomTest, ThreeVariantsDrawTheEndsHalfAsOftenAsTheMiddle) {
     EXPECT_NEAR(drawn.at("placas-03") / double(DRAWS), 0.25, 0.03);
 }
 
+struct TickingForm : ui::Form {
+    ui::Timer tick{*this, 100};
+    int ticks = 0;
+    TickingForm() {
+        tick.Tick = [this] { ++ticks; };
+    }
+};
+
 TEST_F(SomTest, SwitchedOffEffectsHandleNoEventAndLeaveThePointer) {
     Effect("click.WAV", 100);
     Effect("mudo.WAV", 10);
     Effect("errar-01.WAV", 100);
     SomLigado = FALSO;
     bool handled = false;
-    ui::App().Post([&] { handled = true; });
+    auto form = std::make_shared<TickingForm>();
+    form->Load();
+    ui::App().Post(form->Address(), [&] { handled = true; });
     const auto pointers = backend_->PointerHistory();
 
     (void)TocaSom("click");
@@ -134,21 +144,13 @@ TEST_F(SomTest, SwitchedOffEffectsHandleNoEventAndLeaveThePointer) {
     EXPECT_FALSE(frmPreto.Loaded());
 }
 
-struct TickingForm : ui::Form {
-    ui::Timer tick{*this, 100};
-    int ticks = 0;
-    TickingForm() {
-        tick.Tick = [this] { ++ticks; };
-    }
-};
-
 TEST_F(SomTest, WaitedEffectBlocksForItsOwnLengthUnderTheBusyPointer) {
     Effect("boasorte.WAV", 700);
     auto form = std::make_shared<TickingForm>();
     form->Load();
     form->tick.Enabled(true);
     std::uint32_t handledAt = 0;
-    ui::App().Post([&] { handledAt = Now(); });
+    ui::App().Post(form->Address(), [&] { handledAt = Now(); });
     const std::uint32_t start = Now();
 
     (void)TocaSom("boasorte", 2);

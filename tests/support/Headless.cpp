@@ -1,11 +1,9 @@
 #include "support/Headless.h"
 
 #include "core/Globais.h"
-#include "core/Pastas.h"
-#include "platform/Form.h"
+#include "platform/SdlHandles.h"
 #include "platform/headless/HeadlessAudio.h"
-
-#include <SDL.h>
+#include "program/Inicio.h"
 
 #include <fstream>
 #include <sstream>
@@ -21,42 +19,13 @@ HeadlessTest::HeadlessTest(std::uint32_t startTicks) {
     app_ = std::make_unique<ui::Application>(std::move(backend), std::move(audio));
     char pattern[] = "/tmp/qvtestXXXXXX";
     folder_ = std::string(mkdtemp(pattern)) + "/";
-    ResetSharedState();
+    RestauraEstado();
     PastaDoExecutavel = [this] { return folder_; };
 }
 
 HeadlessTest::~HeadlessTest() {
-    ui::FormRefBase::ResetAll();
     app_.reset();
     std::filesystem::remove_all(folder_);
-}
-
-void HeadlessTest::ResetSharedState() {
-    ModoTela = 0;
-    TwipsX = TwipsY = 0;
-    LarguraPalco = AlturaPalco = 0;
-    JanelaEsquerda = JanelaTopo = 0;
-    ArrastoX = ArrastoY = 0;
-    SomLigado = MusicaLigada = FALSO;
-    Aspas = Quebra = "";
-    RaizCD = PastaPrograma = PastaSons = PastaAudio = PastaGraficos = PastaPackage =
-        PastaGraficosHD = "";
-    ArquivoConfig = "";
-    NomeJogador = "";
-    PlacarNome.fill("");
-    PlacarNivel.fill(0);
-    PremioValor.fill("");
-    PremioTexto.fill("");
-    IndicePremio = 0;
-    NumPergunta = Nivel = 0;
-    CodPergunta.fill(0);
-    Perguntas.fill("");
-    for (auto& r : Respostas) {
-        r.fill("");
-    }
-    AlternativaCerta.fill(0);
-    Sorteados.clear();
-    NovoJogo = EntradaTravada = FALSO;
 }
 
 bool HeadlessTest::Step(const std::function<void()>& body) {
@@ -71,14 +40,12 @@ bool HeadlessTest::Step(const std::function<void()>& body) {
 bool HeadlessTest::RunFor(std::uint32_t ms) {
     const std::uint32_t end = backend_->Ticks() + ms;
     return Step([&] {
-        for (;;) {
-            app_->DoEvents();
-            const auto left = static_cast<std::int32_t>(end - backend_->Ticks());
-            if (left <= 0 && !backend_->InputPending()) {
-                return;
-            }
-            app_->Idle(static_cast<std::uint32_t>(std::max(left, 0)));
-        }
+        app_->SpinUntil(
+            [&] {
+                return static_cast<std::int32_t>(end - backend_->Ticks()) <= 0 &&
+                       !backend_->InputPending();
+            },
+            end);
     });
 }
 
@@ -114,14 +81,13 @@ std::string HeadlessTest::ReadFile(const std::string& relative) const {
 }
 
 std::string BmpBytes(int width, int height) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 20, 40, 200));
+    const ui::SurfacePtr s(
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24));
+    SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, 20, 40, 200));
     std::string bytes(static_cast<std::size_t>(width * height * 4 + 1024), '\0');
-    SDL_RWops* rw = SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_SaveBMP_RW(s, rw, 0);
-    bytes.resize(static_cast<std::size_t>(SDL_RWtell(rw)));
-    SDL_RWclose(rw);
-    SDL_FreeSurface(s);
+    const ui::RWopsPtr rw(SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size())));
+    SDL_SaveBMP_RW(s.get(), rw.get(), 0);
+    bytes.resize(static_cast<std::size_t>(SDL_RWtell(rw.get())));
     return bytes;
 }
 

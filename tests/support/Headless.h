@@ -42,8 +42,6 @@ class HeadlessTest : public ::testing::Test {
     const std::string& Folder() const { return folder_; }
     void WriteFile(const std::string& relative, const std::string& content);
     std::string ReadFile(const std::string& relative) const;
-    // Resets the shared state to what the process starts with.
-    static void ResetSharedState();
 
   private:
     ui::HeadlessBackend* backend_ = nullptr;

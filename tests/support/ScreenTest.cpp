@@ -1,7 +1,7 @@
 #include "support/ScreenTest.h"
 
-#include "core/Inicio.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 

@@ -2,6 +2,8 @@
 // anti-aliased shapes given as signed distance functions.
 #pragma once
 
+#include "platform/SdlHandles.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -58,10 +60,7 @@ Sdf Polygon(std::vector<std::pair<float, float>> points);
 Sdf Outline(Sdf shape, float halfWidth);
 Sdf Union(Sdf a, Sdf b);
 
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using ui::SurfacePtr;
 
 class Canvas {
   public:

@@ -12,16 +12,11 @@ namespace {
 
 using pictures::Folder;
 
-struct RWDeleter {
-    void operator()(SDL_RWops* rw) const { SDL_RWclose(rw); }
-};
-
 std::vector<std::uint8_t> BmpBytes(SDL_Surface* surface) {
     // 24-bit rows padded to 4 bytes after a 54-byte header, with room to spare.
     std::vector<std::uint8_t> buffer(
         static_cast<std::size_t>(1024 + (surface->w * 3 + 3) * surface->h));
-    std::unique_ptr<SDL_RWops, RWDeleter> rw(
-        SDL_RWFromMem(buffer.data(), static_cast<int>(buffer.size())));
+    ui::RWopsPtr rw(SDL_RWFromMem(buffer.data(), static_cast<int>(buffer.size())));
     if (!rw || SDL_SaveBMP_RW(surface, rw.get(), 0) != 0) {
         throw std::runtime_error(SDL_GetError());
     }

@@ -17,10 +17,7 @@ namespace picturegen {
 
 enum class Face { SansBold, Sans, SerifBoldItalic, NarrowBold };
 
-struct FontDeleter {
-    void operator()(TTF_Font* f) const { TTF_CloseFont(f); }
-};
-using FontPtr = std::unique_ptr<TTF_Font, FontDeleter>;
+using ui::FontPtr;
 
 class FontBook {
   public:

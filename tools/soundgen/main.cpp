@@ -50,9 +50,9 @@ void writeWaveforms(const fs::path& root, const SoundSpec& wanted, const Wavefor
 
 void checkNothingExtra(const Waveforms& pack) {
     for (const auto& entry : pack) {
-        const bool listed = std::any_of(kSounds.begin(), kSounds.end(), [&](const SoundSpec& wanted) {
-            return wanted.name == entry.first;
-        });
+        const bool listed =
+            std::any_of(kSounds.begin(), kSounds.end(),
+                        [&](const SoundSpec& wanted) { return wanted.name == entry.first; });
         if (!listed)
             throw std::runtime_error("waveform for an unlisted sound: " + entry.first);
     }

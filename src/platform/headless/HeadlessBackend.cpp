@@ -2,9 +2,13 @@
 
 #include "platform/MessageDialog.h"
 
-#include <SDL_ttf.h>
-
 namespace ui {
+
+namespace {
+
+constexpr int ENTER = 13;
+
+} // namespace
 
 HeadlessBackend::HeadlessBackend(std::uint32_t startTicks, int screenW, int screenH)
     : now_(startTicks), screenW_(screenW), screenH_(screenH) {}
@@ -25,21 +29,37 @@ void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {
     }
 }
 
-void HeadlessBackend::Present(Form*) {
+void HeadlessBackend::Present(Form*, const MessageDialog*, int) {
     ++frames_;
 }
 
-int HeadlessBackend::ShowMessage(const std::string& text, int style, const std::string& title) {
+void HeadlessBackend::OpenMessage(const std::string& text, int style, const std::string& title,
+                                  int& clientW, int& clientH) {
     messages_.push_back({text, style, title, now_});
-    if (answers_.empty()) {
-        return MessageDialog(text, style, title, 640, 480).DefaultAnswer();
+    clientW = 640;
+    clientH = 480;
+    Answer next{-1, nullptr};
+    if (!answers_.empty()) {
+        next = std::move(answers_.front());
+        answers_.pop_front();
     }
-    Answer next = std::move(answers_.front());
-    answers_.pop_front();
     if (next.before) {
         next.before();
     }
-    return next.answer;
+    if (next.answer == 0) {
+        return;
+    }
+    const MessageDialog dialog(text, style, title, clientW, clientH);
+    for (const auto& button : dialog.Buttons()) {
+        if (button.answer == next.answer) {
+            const float x = static_cast<float>(button.rect.x + button.rect.w / 2);
+            const float y = static_cast<float>(button.rect.y + button.rect.h / 2);
+            input_.push_front({InputEvent::Kind::MouseUp, x, y, 1, 0, 0});
+            input_.push_front({InputEvent::Kind::MouseDown, x, y, 1, 0, 0});
+            return;
+        }
+    }
+    input_.push_front({InputEvent::Kind::KeyDown, 0, 0, 0, 0, ENTER});
 }
 
 void HeadlessBackend::SetPointer(int code, const Picture*, int, int) {

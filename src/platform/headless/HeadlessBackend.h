@@ -28,8 +28,11 @@ class HeadlessBackend : public Backend {
     // Nothing real to wait for: the virtual clock jumps to the timeout unless input waits.
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override {}
-    void Present(Form* top) override;
-    int ShowMessage(const std::string& text, int style, const std::string& title) override;
+    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    // Logs the box and queues the scripted answer ahead of other input.
+    void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
+                     int& clientH) override;
+    void CloseMessage() override {}
     void SetPointer(int code, const Picture* icon, int hotX, int hotY) override;
     int ScreenWidthPx() override { return screenW_; }
     int ScreenHeightPx() override { return screenH_; }
@@ -37,8 +40,9 @@ class HeadlessBackend : public Backend {
     // Test controls.
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
-    // The next message box gets `answer`; `before` runs first, as the player might act
-    // (restore a file) while the box is up.
+    // The next message box gets `answer`, clicked on its button; `before` runs first, as the
+    // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
+    // queued input. A box without a scripted answer gets Enter.
     void AnswerNext(int answer, std::function<void()> before = nullptr) {
         answers_.push_back({answer, std::move(before)});
     }

@@ -1,9 +1,7 @@
 #include "platform/sdl/SdlAudio.h"
 
 #include "platform/Files.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "platform/SdlHandles.h"
 
 #include <atomic>
 #include <chrono>
@@ -22,15 +20,6 @@ constexpr int RATE = 44100;
 constexpr int BUFFER_FRAMES = 512;
 constexpr int EFFECT_CHANNEL = 0;
 constexpr int FIRST_CHANNELS = 4;
-
-struct ChunkDeleter {
-    void operator()(Mix_Chunk* c) const { Mix_FreeChunk(c); }
-};
-struct MusicDeleter {
-    void operator()(Mix_Music* m) const { Mix_FreeMusic(m); }
-};
-using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
-using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
 
 // The audio subsystem and the opened mixer device, closed in reverse order.
 class Device {

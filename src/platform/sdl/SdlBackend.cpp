@@ -5,16 +5,9 @@
 #include "platform/Form.h"
 #include "platform/MessageDialog.h"
 
-#include <SDL_ttf.h>
-
 namespace ui {
 
 namespace {
-
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 int ButtonBit(Uint8 sdlButton) {
     switch (sdlButton) {
@@ -304,12 +297,15 @@ void SdlBackend::ApplyGeometry(const Form& top) {
     shownState_ = state;
 }
 
-void SdlBackend::Present(Form* top) {
+void SdlBackend::Present(Form* top, const MessageDialog* box, int pressed) {
     if (top == nullptr && !window_) {
         return;
     }
     SDL_Window* w = EnsureWindow(top);
-    if (top != nullptr) {
+    // A message box shows over a minimised screen: the window stays restored while it is open.
+    const bool boxOverMinimised =
+        box != nullptr && top != nullptr && top->WindowState() == vbMinimized;
+    if (top != nullptr && !boxOverMinimised) {
         ApplyGeometry(*top);
         SDL_SetWindowTitle(w, top->Caption().empty() ? "Quorvane" : top->Caption().c_str());
         if (top->Icon() && top->Icon().Surface() != shownIcon_) {
@@ -329,18 +325,14 @@ void SdlBackend::Present(Form* top) {
     } else {
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
     }
+    if (box != nullptr) {
+        box->Draw(surface, pressed);
+    }
     SDL_UpdateWindowSurface(w);
 }
 
-int SdlBackend::ShowMessage(const std::string& text, int style, const std::string& title) {
-    const int answer = RunMessage(text, style, title);
-    // The text typed by the key that answered must not reach the screen beneath.
-    SDL_PumpEvents();
-    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
-    return answer;
-}
-
-int SdlBackend::RunMessage(const std::string& text, int style, const std::string& title) {
+void SdlBackend::OpenMessage(const std::string&, int, const std::string&, int& clientW,
+                             int& clientH) {
     SDL_Window* w = EnsureWindow(nullptr);
     if (shownState_ == vbMinimized) {
         SDL_RestoreWindow(w);
@@ -348,51 +340,16 @@ int SdlBackend::RunMessage(const std::string& text, int style, const std::string
     }
     SDL_ShowWindow(w);
     SDL_RaiseWindow(w);
-    SDL_Surface* surface = SDL_GetWindowSurface(w);
-    if (surface == nullptr) {
-        return MessageDialog(text, style, title, 640, 480).DefaultAnswer();
+    if (const SDL_Surface* surface = SDL_GetWindowSurface(w)) {
+        clientW = surface->w;
+        clientH = surface->h;
     }
-    SurfacePtr backdrop(SDL_ConvertSurface(surface, surface->format, 0));
-    MessageDialog dialog(text, style, title, surface->w, surface->h);
-    SDL_SetCursor(SystemCursor(vbArrow));
-    int pressed = 0;
-    for (;;) {
-        surface = SDL_GetWindowSurface(w);
-        if (surface != nullptr) {
-            if (backdrop) {
-                SDL_BlitSurface(backdrop.get(), nullptr, surface, nullptr);
-            }
-            dialog.Draw(surface, pressed);
-            SDL_UpdateWindowSurface(w);
-        }
-        SDL_Event e;
-        if (!SDL_WaitEvent(&e)) {
-            return dialog.DefaultAnswer();
-        }
-        if (e.type == SDL_QUIT) {
-            // Closing the program while a question is open: answer it the way that ends
-            // soonest, and leave the quit for the event loop.
-            SDL_PushEvent(&e);
-            return (style & 7) == vbAbortRetryIgnore ? vbAbort : dialog.DefaultAnswer();
-        }
-        if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
-            pressed = dialog.AnswerAt(e.button.x, e.button.y);
-        } else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT) {
-            const int answer = dialog.AnswerAt(e.button.x, e.button.y);
-            if (answer != 0 && answer == pressed) {
-                return answer;
-            }
-            pressed = 0;
-        } else if (e.type == SDL_KEYDOWN) {
-            const SDL_Keycode k = e.key.keysym.sym;
-            if (k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE) {
-                return dialog.DefaultAnswer();
-            }
-            if (k == SDLK_ESCAPE && dialog.CancelAnswer() != 0) {
-                return dialog.CancelAnswer();
-            }
-        }
-    }
+}
+
+void SdlBackend::CloseMessage() {
+    pendingKeyPress_ = false;
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
 }
 
 SDL_Cursor* SdlBackend::SystemCursor(int code) {

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "platform/Backend.h"
-
-#include <SDL.h>
+#include "platform/SdlHandles.h"
 
 #include <map>
-#include <memory>
 
 namespace ui {
 
@@ -19,29 +17,22 @@ class SdlBackend : public Backend {
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
-    void Present(Form* top) override;
-    int ShowMessage(const std::string& text, int style, const std::string& title) override;
+    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
+                     int& clientH) override;
+    void CloseMessage() override;
     void SetPointer(int code, const Picture* icon, int hotX, int hotY) override;
     int ScreenWidthPx() override;
     int ScreenHeightPx() override;
 
   private:
-    struct WindowDeleter {
-        void operator()(SDL_Window* w) const { SDL_DestroyWindow(w); }
-    };
-    struct CursorDeleter {
-        void operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
-    };
-    using CursorPtr = std::unique_ptr<SDL_Cursor, CursorDeleter>;
-
     SDL_Window* EnsureWindow(const Form* top);
-    int RunMessage(const std::string& text, int style, const std::string& title);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
     void PointerInWindow(int eventX, int eventY, float& x, float& y) const;
     SDL_Cursor* SystemCursor(int code);
 
-    std::unique_ptr<SDL_Window, WindowDeleter> window_;
+    WindowPtr window_;
     Uint32 wakeEvent_ = 0;
     int shownState_ = -1;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;

@@ -1,7 +1,7 @@
-#include "core/Inicio.h"
 #include "platform/Application.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlBackend.h"
+#include "program/Inicio.h"
 
 #include <cstdio>
 

@@ -1,0 +1,39 @@
+#include "platform/Line.h"
+
+#include "platform/Colour.h"
+#include "platform/Drawing.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+void Line::Ends(float x1, float y1, float x2, float y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    Changed();
+}
+
+void Line::BorderColor(std::uint32_t c) {
+    colour_ = c;
+    Changed();
+}
+
+// Lines are drawn relative to the container, whatever the control's own position.
+void Line::Draw(SDL_Surface* target, int x, int y) const {
+    const int ox = x - Px(Left());
+    const int oy = y - Px(Top());
+    const int steps =
+        std::max(1, static_cast<int>(std::max(std::fabs(x2_ - x1_), std::fabs(y2_ - y1_))));
+    const Uint32 c = MapColour(target, colour_);
+    for (int i = 0; i <= steps; ++i) {
+        const float t = static_cast<float>(i) / static_cast<float>(steps);
+        SDL_Rect dot{ox + Px(x1_ + (x2_ - x1_) * t), oy + Px(y1_ + (y2_ - y1_) * t), 1, 1};
+        SDL_FillRect(target, &dot, c);
+    }
+}
+
+} // namespace ui
