@@ -1,12 +1,12 @@
 // The game screen on the real backend without a display: laying out a question with its
 // answers, a click on an answer up to its sound, and a question's countdown with the music.
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "game/frmJogo.h"
 #include "platform/Application.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlBackend.h"
+#include "program/Inicio.h"
 #include "sound/Som.h"
 
 #include <benchmark/benchmark.h>

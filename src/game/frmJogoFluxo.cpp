@@ -2,8 +2,8 @@
 
 #include "core/Espera.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "game/frmJogo.h"
+#include "game/frmStatus.h"
 #include "screens/frmMenu.h"
 #include "screens/frmParabens.h"
 #include "screens/frmPremio.h"

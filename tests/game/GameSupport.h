@@ -4,11 +4,11 @@
 
 #include "core/Figuras.h"
 #include "core/Globais.h"
-#include "core/Inicio.h"
 #include "core/Pastas.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "support/Headless.h"
 
 #include <SDL.h>
