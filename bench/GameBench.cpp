@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlBackend.h"
+#include "program/Inicio.h"
 #include "sound/Som.h"
 
 #include <benchmark/benchmark.h>

@@ -45,60 +45,21 @@ void ConfirmacaoJogo::Cancela() {
     jogo_.ajudas.HabilitaAjudas(true);
 }
 
-// Yes on a pending answer: the comparison may load the next level, whose shuffle handles
-// events, so a time-out may end the game before the outcome is shown.
 void ConfirmacaoJogo::AcaoBotao(int Index) {
     const Guarda guarda;
     jogo_.exibicao.MostraMensagem("");
     jogo_.botao[Index].Visible(false);
-    if (Index == BOTAO_PARAR) {
-        if (Acao == acao::NADA) {
-            PedeParar();
-        } else if (Acao >= acao::RESPOSTA && Acao <= acao::CARTAS) {
-            ParaJogo();
-        }
-    } else if (Index == BOTAO_NAO && Acao >= acao::RESPOSTA && Acao <= acao::PARAR) {
-        if (Acao == acao::RESPOSTA) {
-            jogo_.exibicao.DesmarcaAlternativa(RespostaEscolhida);
-        }
-        Cancela();
-        if (Acao == acao::RESPOSTA) {
-            jogo_.pic_Ajuda.Visible(false);
-        }
-        Acao = acao::NADA;
-    } else if (Index == BOTAO_SIM) {
-        switch (Acao) {
-        case acao::RESPOSTA: {
-            const bool certa = jogo_.fluxo.ConfereResposta();
-            if (!guarda) {
-                return;
-            }
-            if (certa) {
-                jogo_.fluxo.TrataAcerto();
-            } else {
-                jogo_.fluxo.TrataErro();
-            }
-            break;
-        }
-        case acao::PULO:
-            jogo_.ajudas.Pular();
-            break;
-        case acao::CONVIDADOS:
-            jogo_.ajudas.AjudaConvidados();
-            break;
-        case acao::PLACAS:
-            jogo_.ajudas.AjudaPlacas();
-            break;
-        case acao::CARTAS:
-            // The card panel now awaits a pick: the pending state stays as the help set it.
-            jogo_.ajudas.AjudaCartas();
-            return;
-        case acao::PARAR:
-            ParaJogo();
-            break;
-        default:
-            break;
-        }
+    if (Index == BOTAO_SIM && Acao == acao::CARTAS) {
+        // The card panel now awaits a pick: the pending state stays as the help set it.
+        jogo_.ajudas.AjudaCartas();
+        return;
+    }
+    if (Index == BOTAO_SIM) {
+        BotaoSim();
+    } else if (Index == BOTAO_NAO) {
+        BotaoNao();
+    } else if (Index == BOTAO_PARAR) {
+        BotaoParar();
     }
     if (!guarda) {
         return;
@@ -106,6 +67,63 @@ void ConfirmacaoJogo::AcaoBotao(int Index) {
     // A stop request survives the click; every other path leaves nothing pending.
     if (Acao != acao::PARAR) {
         Acao = acao::NADA;
+    }
+}
+
+// Yes on a pending answer: the comparison may load the next level, whose shuffle handles
+// events, so a time-out may end the game before the outcome is shown.
+void ConfirmacaoJogo::BotaoSim() {
+    switch (Acao) {
+    case acao::RESPOSTA: {
+        const Guarda guarda;
+        const bool certa = jogo_.fluxo.ConfereResposta();
+        if (!guarda) {
+            return;
+        }
+        if (certa) {
+            jogo_.fluxo.TrataAcerto();
+        } else {
+            jogo_.fluxo.TrataErro();
+        }
+        break;
+    }
+    case acao::PULO:
+        jogo_.ajudas.Pular();
+        break;
+    case acao::CONVIDADOS:
+        jogo_.ajudas.AjudaConvidados();
+        break;
+    case acao::PLACAS:
+        jogo_.ajudas.AjudaPlacas();
+        break;
+    case acao::PARAR:
+        ParaJogo();
+        break;
+    default:
+        break;
+    }
+}
+
+void ConfirmacaoJogo::BotaoNao() {
+    if (Acao < acao::RESPOSTA || Acao > acao::PARAR) {
+        return;
+    }
+    if (Acao == acao::RESPOSTA) {
+        jogo_.exibicao.DesmarcaAlternativa(RespostaEscolhida);
+    }
+    Cancela();
+    if (Acao == acao::RESPOSTA) {
+        jogo_.pic_Ajuda.Visible(false);
+    }
+    Acao = acao::NADA;
+}
+
+// Stop asks first while nothing is pending, and ends at once over any other request.
+void ConfirmacaoJogo::BotaoParar() {
+    if (Acao == acao::NADA) {
+        PedeParar();
+    } else if (Acao >= acao::RESPOSTA && Acao <= acao::CARTAS) {
+        ParaJogo();
     }
 }
 

@@ -39,6 +39,9 @@ class ConfirmacaoJogo {
     void Form_KeyPress(int KeyAscii);
 
   private:
+    void BotaoSim();
+    void BotaoNao();
+    void BotaoParar();
     // Undoes a request: the answers open, the helps not yet used enabled.
     void Cancela();
     frmJogoForm& jogo_;

@@ -33,7 +33,6 @@ class FluxoJogo {
     // begun the end, which this one then leaves alone. It counts the game as ended for every
     // waiting handler and takes no more input on the screen.
     bool ComecaFim();
-    bool Encerrado() const { return encerrado_; }
 
   private:
     frmJogoForm& jogo_;

@@ -8,6 +8,7 @@
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/headless/HeadlessAudio.h"
+#include "program/Inicio.h"
 #include "support/Headless.h"
 
 #include <SDL.h>
