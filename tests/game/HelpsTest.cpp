@@ -122,6 +122,25 @@ TEST_F(Ajudas, HighlightsLightOneAtATimeAndANoLeavesTheHelpAvailable) {
     EXPECT_EQ(J().confirmacao.Acao, 3);
 }
 
+TEST_F(Ajudas, AnAnswerTakenDuringTheHelpsBlinkWinsOverTheHelp) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && !J().Ajuda[2].Enabled()) {
+            feito = true;
+            Clica(100, ALTURA_RESPOSTA[3]);
+        }
+    };
+    ClicaAjuda(2);
+    RunFor(300);
+    EXPECT_EQ(J().confirmacao.Acao, 1);
+    EXPECT_EQ(J().confirmacao.RespostaEscolhida, 3);
+    ClicaNao();
+    EXPECT_EQ(J().confirmacao.Acao, 0);
+    EXPECT_FALSE(J().Image_alt[3].Visible());
+    EXPECT_TRUE(J().Ajuda[2].Enabled());
+}
+
 TEST_F(Ajudas, GuestsShowTheirOpinionsForTenSecondsOnTheirPanel) {
     gametest::Relogio relogio(backend());
     Comeca();
