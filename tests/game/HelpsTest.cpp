@@ -307,7 +307,7 @@ TEST_F(Ajudas, CardsOneWrongAnswerGoesWithoutWaitingAndZeroTakesNone) {
     }
 
     Acerta();
-    // Cards used: a second request is no longer possible; the others can't reach them.
+    // Used: its cover takes no click on the next question.
     EXPECT_TRUE(Coberta(0));
     SobreAjuda(0);
     ClicaAjuda(0);
