@@ -138,3 +138,21 @@ std::vector<frmJogoForm::LinhaPergunta> frmJogoForm::LeTodasPerguntas() {
     }
     return lista;
 }
+
+// The countdown runs on under the message boxes, so a time-out may close the screen between
+// two questions of the listing.
+void frmJogoForm::ListaTodasPerguntas() {
+    const Guarda guarda;
+    const auto lista = LeTodasPerguntas();
+    exibicao.MostraMensagem("Tot.Perg.=" + std::to_string(lista.size()));
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        lblPergunta.Caption(lista[i].pergunta);
+        for (std::int16_t a = 1; a <= 4; ++a) {
+            exibicao.PoeAlternativa(lista[i].respostas[Indice(a)], a);
+        }
+        ui::App().MsgBox("Linha Excel=" + std::to_string(i + 1), ui::vbOKOnly, ui::APP_TITLE);
+        if (!guarda) {
+            return;
+        }
+    }
+}

@@ -41,6 +41,8 @@ TEST_F(Startup, MostraStatusIsModelessForANewGameAndModalOtherwise) {
     bool fechado = false;
     app().Post(frmStatus->Address(), [&] {
         fechado = true;
+        // Closed before it opens the game screen, which needs content this test has not.
+        NovoJogo = FALSO;
         frmStatus->Unload();
     });
     (void)MostraStatus();

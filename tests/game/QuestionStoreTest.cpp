@@ -34,12 +34,20 @@ class QuestionStore : public testing_support::HeadlessTest {
         ASSERT_EQ(result.status, 0) << result.output;
     }
 
-    frmJogoForm& Jogo() { return frmJogo.Get(); }
+    // The screen's store alone, without the screen's load.
+    frmJogoForm& Jogo() {
+        if (!jogo_) {
+            jogo_ = std::make_shared<frmJogoForm>();
+        }
+        return *jogo_;
+    }
 
     void Load(int level) {
         Nivel = static_cast<std::int16_t>(level);
         ASSERT_TRUE(Step([this] { Jogo().CarregaNivel(); }));
     }
+
+    std::shared_ptr<frmJogoForm> jogo_;
 
     static std::vector<std::string> Questions(int from, int to) {
         return {Perguntas.begin() + from, Perguntas.begin() + to + 1};
