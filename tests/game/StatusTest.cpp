@@ -41,13 +41,6 @@ template <class Q, class C> auto Seguidos(const std::vector<Quadro>& quadros, Q 
 
 class Status : public testing_support::ScreenTest {
   protected:
-    // The game screen that a new game opens finds its pictures and questions in the program
-    // folder.
-    Status() {
-        std::filesystem::create_directory_symlink(std::string(QV_GAME_DIR) + "/Graficos",
-                                                  Folder() + "Graficos");
-    }
-
     // The status screen over the menu, which stays beneath, quiet, and samples it every
     // millisecond. The screen is held, so that what happens to it after closing can be seen.
     void Abre(int passo, bool novoJogo) {

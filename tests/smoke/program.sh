@@ -7,6 +7,8 @@ game_dir=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$game_dir/quorvane" "$work/"
+# The high-detail pictures and the questions are looked for beside the program.
+ln -s "$game_dir/Graficos" "$work/Graficos"
 printf '"%s"\r\n' "$game_dir" >"$work/cd.ini"
 
 start_program() {

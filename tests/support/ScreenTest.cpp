@@ -6,6 +6,7 @@
 #include "screens/frmMenu.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace testing_support {
 
@@ -13,6 +14,9 @@ ScreenTest::ScreenTest() {
     // The generated content of the build is the content root; settings stay in the
     // temporary program folder.
     WriteFile("cd.ini", std::string("\"") + QV_GAME_DIR + "\"\r\n");
+    // The game screen finds its high-detail pictures and questions in the program folder.
+    std::filesystem::create_directory_symlink(std::string(QV_GAME_DIR) + "/Graficos",
+                                              Folder() + "Graficos");
 }
 
 void ScreenTest::Start() {
