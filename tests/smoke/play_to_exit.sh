@@ -2,7 +2,8 @@
 # Starts the real program in a virtual X display and plays it as a person would: skips the
 # intro with Enter, opens the name entry with Enter, types a name with real key events, looks
 # into the exit screen and stays, confirms the name, watches the status screen close by
-# itself and the game screen appear, then ends the program.
+# itself, stops at the first question with yes, and leaves through the menu's exit screen;
+# the settings file then holds the typed name as the last player.
 source "$(dirname "$0")/program.sh"
 pictures="$game_dir/Package/Graficos"
 start_program
@@ -34,6 +35,31 @@ shows() {
   awk -v d="$differ" 'BEGIN { exit !(d + 0 < 25000) }'
 }
 
+# The stage at ($2, $3) shows the picture file $1 (a highlight or a step's picture over the
+# background), all but a tenth of its pixels.
+region_shows() {
+  shot || return 1
+  local size differ
+  size=$(identify -format '%w %h' "$1")
+  set -- "$1" "$2" "$3" ${size}
+  convert "$work/stage.png" -crop "${4}x${5}+${2}+${3}" +repage "$work/region.png"
+  differ=$(compare -metric AE -fuzz 10% "$work/region.png" "$1" null: 2>&1 || true)
+  awk -v d="$differ" -v n=$(($4 * $5)) 'BEGIN { exit !(d + 0 < n / 10) }'
+}
+
+# Moves the pointer onto a button until its highlight $1 lights, then clicks it.
+press_lit() {
+  local picture=$1 x=$2 y=$3
+  lit() {
+    xdotool mousemove $((192 + x + 20)) $((144 + y + 20))
+    sleep 0.2
+    xdotool mousemove $((192 + x + 21)) $((144 + y + 20))
+    region_shows "$picture" "$x" "$y"
+  }
+  within 20 lit || return 1
+  xdotool click 1
+}
+
 # Polls for up to $1 seconds until the command that follows succeeds. Generous: the
 # sanitizer build is several times slower.
 within() {
@@ -63,13 +89,20 @@ click_stage 520 410 # exit screen: stay
 within 20 shows bgnome || fail "the exit screen's stay did not return to the name entry"
 xdotool key Return
 within 20 shows bgstatus || fail "confirming the name did not open the status screen"
-# The status screen closes by itself once the spoken value has ended.
+# The status screen closes by itself once the spoken value has ended, and the game screen
+# asks the first question: the picture of the first step's values is up.
 within 30 not shows bgstatus || fail "the status screen did not close"
-for screen in bgnome bgmenu; do
-  shows "$screen" && fail "the status screen led to $screen instead of the game screen"
-done
+within 30 region_shows "$pictures/valores 01.bmp" 377 377 || fail "the first question never came"
+press_lit "$game_dir/Graficos/bot_jogo_parar.bmp" 289 378 || fail "the stop button never lit"
+press_lit "$game_dir/Graficos/bot_jogo_sim.bmp" 122 378 || fail "the yes button never lit"
+within 60 shows bgmenu || fail "stopping on the first question did not lead back to the menu"
 
-kill -TERM "$pid"
+click_stage 575 415 # menu: exit
+within 20 shows bgsair || fail "the menu's exit did not open the exit screen"
+click_stage 114 415 # exit screen: leave
 wait_for_end
 [ "$status" = 0 ] || fail "the program ended with status $status"
-echo "smoke: played from the intro through the name entry and the status screen to the game"
+# Line 6 of the settings file is the last player's name.
+[ "$(sed -n 6p "$work/config.ini" | tr -d '\r')" = '"SMOKE"' ] ||
+  fail "config.ini does not hold the typed name as the last player"
+echo "smoke: played from the intro through a new game's first question back to the menu and out"
