@@ -39,12 +39,11 @@ shows() {
 # background), all but a tenth of its pixels.
 region_shows() {
   shot || return 1
-  local size differ
-  size=$(identify -format '%w %h' "$1")
-  set -- "$1" "$2" "$3" ${size}
-  convert "$work/stage.png" -crop "${4}x${5}+${2}+${3}" +repage "$work/region.png"
+  local w h differ
+  read -r w h < <(identify -format '%w %h\n' "$1")
+  convert "$work/stage.png" -crop "${w}x${h}+$2+$3" +repage "$work/region.png"
   differ=$(compare -metric AE -fuzz 10% "$work/region.png" "$1" null: 2>&1 || true)
-  awk -v d="$differ" -v n=$(($4 * $5)) 'BEGIN { exit !(d + 0 < n / 10) }'
+  awk -v d="$differ" -v n=$((w * h)) 'BEGIN { exit !(d + 0 < n / 10) }'
 }
 
 # Moves the pointer onto a button until its highlight $1 lights, then clicks it.
