@@ -34,6 +34,10 @@ Guarda TocaSom(const std::string& nome, int flags) {
         return guarda;
     }
     ui::DoEvents();
+    // What ran meanwhile closed the caller's screen or ended its game: its sound is moot.
+    if (!guarda) {
+        return guarda;
+    }
     CursorTela(ui::vbHourglass);
     ui::PlaySoundFile(PastaSons + nome + ".WAV", flags);
     CursorTela(ui::vbCustom);

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # A score board in the settings file survives a visit from the menu, the exit screen's leave
 # and a fresh start: the file keeps its rows and the second start draws the same board.
-set -euo pipefail
-. "$(dirname "$0")/lib.sh"
-
-prepare "$1"
+source "$(dirname "$0")/program.sh"
 board='"ANA"\r\n22\r\n"BETO"\r\n15\r\n"CAIO"\r\n9\r\n"DORA"\r\n2\r\n""\r\n0\r\n'
 printf "2\r\n-9600\r\n-7200\r\n#FALSE#\r\n#FALSE#\r\n\"ANA\"\r\n$board" >"$work/config.ini"
 rows() { tail -n 10 "$work/config.ini"; }

@@ -18,14 +18,6 @@ drawn() {
   shot && [ "$(convert "$work/stage.png" -format '%[fx:mean>0.02]' info:)" = 1 ]
 }
 
-click_stage() {
-  xdotool mousemove $((192 + $1)) $((144 + $2))
-  sleep 0.3
-  xdotool mousemove $((192 + $1 + 1)) $((144 + $2))
-  sleep 0.3
-  xdotool click 1
-}
-
 # The stage shows the background `$1`: the backgrounds differ from each other in more than
 # 60000 pixels, the controls drawn over them in far fewer.
 shows() {

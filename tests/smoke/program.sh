@@ -32,3 +32,36 @@ wait_for_end() {
   status=0
   wait "$pid" || status=$?
 }
+
+# Full-screen mode on a 1024x768 display puts the stage at 192,144.
+click_stage() {
+  xdotool mousemove $((192 + $1)) $((144 + $2))
+  sleep 0.3
+  xdotool mousemove $((192 + $1 + 1)) $((144 + $2))
+  sleep 0.3
+  xdotool click 1
+}
+
+drawn() {
+  import -window root "$work/shot.png" 2>/dev/null &&
+    [ "$(convert "$work/shot.png" -format '%[fx:mean>0.02]' info:)" = 1 ]
+}
+
+# Starts the program and waits for the intro to draw.
+start() {
+  start_program
+  for _ in $(seq 1 150); do
+    drawn && return
+    sleep 0.2
+  done
+  fail "the intro never drew"
+}
+
+# From the menu: the exit button, then the exit screen's leave; the program must end well.
+leave() {
+  click_stage 575 415 # menu: exit
+  sleep 3
+  click_stage 114 415 # exit screen: leave
+  wait_for_end
+  [ "$status" = 0 ] || fail "the program ended with status $status"
+}
