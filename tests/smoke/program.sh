@@ -50,7 +50,7 @@ drawn() {
 # Starts the program and waits for the intro to draw.
 start() {
   start_program
-  for _ in $(seq 1 150); do
+  for _ in $(seq 1 300); do
     drawn && return
     sleep 0.2
   done
