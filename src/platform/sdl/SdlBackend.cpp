@@ -204,6 +204,25 @@ void SdlBackend::PointerInWindow(int eventX, int eventY, InputEvent& out) const 
     out.screenY = static_cast<float>(screenY);
 }
 
+// SDL drops a move that leaves the pointer at the same place in the window, as a drag step
+// does once the window has followed the last one; so while the left button is held the
+// pointer is asked for directly, and a place on the screen not yet reported becomes a move.
+bool SdlBackend::DragStep(InputEvent& out) {
+    if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) == 0) {
+        return false;
+    }
+    InputEvent step;
+    step.kind = InputEvent::Kind::MouseMove;
+    PointerInWindow(0, 0, step);
+    if (!step.onScreen || (step.screenX == reportedX_ && step.screenY == reportedY_)) {
+        return false;
+    }
+    step.button = ButtonBits(SDL_GetMouseState(nullptr, nullptr));
+    step.shift = ShiftBits(SDL_GetModState());
+    out = step;
+    return true;
+}
+
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     switch (e.type) {
     case SDL_QUIT:
@@ -271,13 +290,29 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         InputEvent translated;
         if (Translate(e, translated)) {
             event = translated;
+            Reported(event);
             return true;
         }
+    }
+    if (DragStep(event)) {
+        Reported(event);
+        return true;
     }
     return false;
 }
 
+void SdlBackend::Reported(const InputEvent& event) {
+    if (event.onScreen) {
+        reportedX_ = event.screenX;
+        reportedY_ = event.screenY;
+    }
+}
+
 void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
+    // A drag's steps that SDL drops wake nothing: the pointer is looked at again soon.
+    if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) {
+        timeoutMs = std::min<std::uint32_t>(timeoutMs, kDragPollMs);
+    }
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 1u << 30)));
 }
 
