@@ -119,13 +119,38 @@ SDL_Cursor* CreateUpArrow() {
     return SDL_CreateCursor(data, mask, 16, 16, 7, 0);
 }
 
+bool StartVideoDriver(const char* driver) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+// Only a driver that shows a window to a person will do: left to itself, SDL falls back to one
+// that draws nowhere, and the program would run unseen. A busy X display can refuse a first
+// connection, so it is asked again for a moment. SDL's own variable still chooses, for tests.
+void StartVideo() {
+    if (StartVideoDriver("x11") || StartVideoDriver("wayland")) {
+        return;
+    }
+    constexpr Uint32 kPatienceMs = 1000;
+    const Uint32 deadline = SDL_GetTicks() + kPatienceMs;
+    while (!SDL_TICKS_PASSED(SDL_GetTicks(), deadline)) {
+        SDL_Delay(100);
+        if (StartVideoDriver("x11")) {
+            return;
+        }
+    }
+    throw RuntimeError(ERR_FILE_ACCESS, "Nenhuma tela disponível: o jogo precisa de uma sessão "
+                                        "gráfica X11 ou Wayland para abrir a sua janela.");
+}
+
 } // namespace
 
 SdlBackend::SdlBackend() {
     InstallX11ErrorHandler();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        throw RuntimeError(ERR_FILE_ACCESS, std::string("Vídeo indisponível: ") + SDL_GetError());
+    if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        throw RuntimeError(ERR_FILE_ACCESS, std::string("SDL indisponível: ") + SDL_GetError());
     }
+    StartVideo();
     if (TTF_Init() != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("Fontes indisponíveis: ") + TTF_GetError());
     }
