@@ -306,4 +306,55 @@ TEST_F(HelpPanels, EveryCaptionSitsCentredInTheBoxDrawnOnItsLabel) {
     ExpectLabelsOnTheirBoxes([this] { J().ajudas.AjudaPlacas(); }, 4);
 }
 
+// The most saturated colour on the middle row of a part of a picture: a frame's colour.
+std::uint32_t MostSaturated(const Pixels& picture, int x0, int x1) {
+    const auto saturation = [](std::uint32_t c) {
+        const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 0xFF),
+                  b = static_cast<int>(c & 0xFF);
+        return std::max({r, g, b}) - std::min({r, g, b});
+    };
+    std::uint32_t best = 0;
+    for (int x = x0; x < x1; ++x) {
+        const std::uint32_t c = picture.At(x, picture.Height() / 2);
+        best = saturation(c) > saturation(best) ? c : best;
+    }
+    return best;
+}
+
+// The value columns are named in their own colours next to them, where the open help panel
+// hides none of it.
+TEST_F(HelpPanels, ValueHeadingsStayInSightWhileAPanelIsOpen) {
+    Comeca();
+    ASSERT_TRUE(Step([this] { J().ajudas.AjudaPlacas(); }));
+    const auto stage = [this] {
+        Surface s(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 24, SDL_PIXELFORMAT_RGB24));
+        J().Picture_Center.Draw(s.get(), 0, 0);
+        return Pixels(s);
+    };
+    const Pixels open = stage();
+    J().pic_Ajuda.Visible(false);
+    const Pixels closed = stage();
+    const ui::Image& values = J().Imagem_Valores;
+    const Pixels columns(values.Picture().Surface());
+    const int left = static_cast<int>(values.Left());
+    const int top = static_cast<int>(values.Top());
+    const int third = columns.Width() / 3;
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE("column " + std::to_string(i));
+        const std::uint32_t colour = MostSaturated(columns, third * i, third * (i + 1));
+        int named = 0, hidden = 0;
+        for (int y = top - 24; y < top + columns.Height() + 24; ++y) {
+            for (int x = left + third * i; x < left + third * (i + 1); ++x) {
+                const bool beside = y < top || y >= top + columns.Height();
+                if (beside && ChannelDistance(closed.At(x, y), colour) <= 8) {
+                    ++named;
+                    hidden += ChannelDistance(open.At(x, y), colour) <= 8 ? 0 : 1;
+                }
+            }
+        }
+        EXPECT_GE(named, 20);
+        EXPECT_EQ(hidden, 0);
+    }
+}
+
 } // namespace
