@@ -5,6 +5,14 @@
 #include "core/Premios.h"
 #include "game/GameSupport.h"
 #include "platform/SdlHandles.h"
+#include "screens/frmMenu.h"
+#include "screens/frmNome.h"
+#include "screens/frmPlacar.h"
+#include "screens/frmRegras.h"
+#include "screens/frmSaida.h"
+#include "support/ScreenTest.h"
+
+#include "Look.h"
 
 #include <embedded/EmbeddedPictures.h>
 #include <pictures/PictureManifest.h>
@@ -355,6 +363,87 @@ TEST_F(HelpPanels, ValueHeadingsStayInSightWhileAPanelIsOpen) {
         EXPECT_GE(named, 20);
         EXPECT_EQ(hidden, 0);
     }
+}
+
+class CornerButtons : public testing_support::ScreenTest {
+  protected:
+    // Whether each corner button of the screen lights under the pointer.
+    std::array<bool, 3> Lights(TelaPadrao& screen) {
+        std::array<bool, 3> lit{};
+        for (int i = 0; i < 3; ++i) {
+            const ui::Image& corner = screen.ImagemControl[i];
+            MoveOnStage(screen, corner.Left() + corner.Width() / 2,
+                        corner.Top() + corner.Height() / 2);
+            RunFor(1);
+            lit[static_cast<std::size_t>(i)] = corner.Visible();
+        }
+        return lit;
+    }
+};
+
+// A corner button is drawn in the background exactly where it works: elsewhere its place
+// shows the bare night sky.
+TEST_F(CornerButtons, BackgroundsDrawOnlyTheCornerButtonsThatLight) {
+    StartAtMenu();
+    const picturegen::Canvas sky = picturegen::Render({0, 0, 640, 480}, picturegen::DrawGround);
+    const auto drawnOver = [&](const Pixels& background, const ui::Image& corner) {
+        int changed = 0;
+        for (int y = static_cast<int>(corner.Top()); y < corner.Top() + corner.Height(); ++y) {
+            for (int x = static_cast<int>(corner.Left()); x < corner.Left() + corner.Width(); ++x) {
+                const picturegen::Color c = sky.At(x, y);
+                const auto byte = [](float v) {
+                    return static_cast<std::uint32_t>(v * 255 + 0.5f);
+                };
+                const std::uint32_t bare = byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
+                changed += ChannelDistance(background.At(x, y), bare) > 24 ? 1 : 0;
+            }
+        }
+        return changed;
+    };
+    int live = 0, dead = 0;
+    const std::pair<const char*, std::function<TelaPadrao&()>> screens[] = {
+        {"menu", []() -> TelaPadrao& { return *frmMenu; }},
+        {"name entry",
+         []() -> TelaPadrao& {
+             frmNome.Show();
+             return *frmNome;
+         }},
+        {"rules",
+         []() -> TelaPadrao& {
+             frmRegras.Show();
+             return *frmRegras;
+         }},
+        {"score board",
+         []() -> TelaPadrao& {
+             frmPlacar.Show();
+             return *frmPlacar;
+         }},
+        {"exit",
+         []() -> TelaPadrao& {
+             frmSaida.Show();
+             return *frmSaida;
+         }},
+    };
+    for (const auto& [name, show] : screens) {
+        SCOPED_TRACE(name);
+        TelaPadrao* screen = nullptr;
+        ASSERT_TRUE(Step([&] { screen = &show(); }));
+        ASSERT_TRUE(RunFor(1100));
+        const Pixels background(screen->Picture_Center.Picture().Surface());
+        const auto lit = Lights(*screen);
+        for (int i = 0; i < 3; ++i) {
+            const int changed = drawnOver(background, screen->ImagemControl[i]);
+            if (lit[static_cast<std::size_t>(i)]) {
+                ++live;
+                EXPECT_GT(changed, 20) << "corner " << i << " lights where nothing is drawn";
+            } else {
+                ++dead;
+                EXPECT_EQ(changed, 0) << "corner " << i << " is drawn but never lights";
+            }
+        }
+    }
+    EXPECT_EQ(live, 9);
+    EXPECT_EQ(dead, 6);
 }
 
 } // namespace

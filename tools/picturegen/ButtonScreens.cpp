@@ -112,7 +112,10 @@ void DrawScores(Canvas& canvas, FontBook& fonts, const Variant& v) {
     }
     DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_menu"), Word("MENU"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_limpar"), Word("LIMPAR"), v.light);
-    DrawCornerBalls(canvas, Corners("circ_placar_"), v.light);
+    // The board loads its corner highlights but never lights them; only they show the balls.
+    if (v.light == Light::Lit) {
+        DrawCornerBalls(canvas, Corners("circ_placar_"), v.light);
+    }
 }
 
 void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
@@ -124,7 +127,6 @@ void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawPanel(canvas, {154, 277, 334, 183}, 10);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_0"), Word("SIM"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_1"), Word("NÃO"), v.light);
-    DrawCornerBalls(canvas, Corners("circ_regras_"), v.light);
 }
 
 void DrawRules(Canvas& canvas, FontBook& fonts, const Variant& v) {
