@@ -140,9 +140,8 @@ Emblem SkipSymbol() {
                              Solid(ink));
         }
         DrawCentred(canvas, fonts, "PULO", cx, cy + r * 0.32f,
-                    Plain(FitPoints(fonts, Face::SansBold, "PULO", static_cast<int>(r * 1.3f),
-                                    static_cast<int>(r * 0.45f), 11),
-                          ink));
+                    ButtonCaption(fonts, "PULO", static_cast<int>(r * 1.3f),
+                                  static_cast<int>(r * 0.45f), 11, ink));
     };
 }
 
