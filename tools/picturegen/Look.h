@@ -66,7 +66,7 @@ void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness = 3.0f);
 // Every button caption is at least this size, in the regular or the narrow bold face.
 inline constexpr int kCaptionMinimum = 10;
 // The largest bold caption up to `largest` points whose ink fits maxWidth x maxHeight. Throws
-// when the word does not fit even at the minimum size, so no button reads smaller than another.
+// when the word does not fit even at the minimum size: such a word needs a shorter one.
 TextStyle ButtonCaption(FontBook& fonts, std::string_view word, int maxWidth, int maxHeight,
                         int largest, Color ink);
 
