@@ -10,8 +10,10 @@ namespace soundgen {
 
 namespace {
 
-constexpr float kSpeechPeak = 0.9f;
-constexpr float kKnockPeak = 0.7f;
+// Voices and effects play over the music, which the mixer adds at full volume: their peaks
+// leave the music's room below full scale.
+constexpr float kSpeechPeak = 0.58f;
+constexpr float kKnockPeak = 0.45f;
 
 // Voice variants without breath noise: espeak-ng draws that noise at random, and a pack built
 // with it was seen to differ from a rebuild of the same sources.
