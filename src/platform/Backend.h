@@ -25,6 +25,25 @@ struct InputEvent {
     float screenX = 0, screenY = 0;
 };
 
+// The pointer's place now, as the window system has it.
+struct PointerPlace {
+    float x = 0, y = 0; // in the window's client area, where the window stands now
+    float screenX = 0, screenY = 0;
+};
+
+// How a backend hands a mouse event on, given the pointer's place now: a press or release
+// where it was made, however the pointer moved while it waited in the queue (a waited sound
+// holds it back); a move at the place now, since a drag moves the window between the events.
+inline void PlaceMouseEvent(InputEvent& event, const PointerPlace& now) {
+    event.onScreen = true;
+    event.screenX = now.screenX;
+    event.screenY = now.screenY;
+    if (event.kind == InputEvent::Kind::MouseMove) {
+        event.x = now.x;
+        event.y = now.y;
+    }
+}
+
 struct ScreenArea {
     int x = 0, y = 0, w = 0, h = 0;
 };

@@ -19,6 +19,12 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
     }
     event = input_.front();
     input_.pop_front();
+    const bool mouse = event.kind == InputEvent::Kind::MouseMove ||
+                       event.kind == InputEvent::Kind::MouseDown ||
+                       event.kind == InputEvent::Kind::MouseUp;
+    if (mouse && pointerPlace_) {
+        PlaceMouseEvent(event, *pointerPlace_);
+    }
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ class HeadlessBackend : public Backend {
     void SetDisplays(std::vector<ScreenArea> displays) { displays_ = std::move(displays); }
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
+    // The pointer's place now, which mouse events are handed on against, as the real
+    // backend's are; before the first call they go as pushed.
+    void MovePointer(const PointerPlace& place) { pointerPlace_ = place; }
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
     // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
     // queued input. A box without a scripted answer gets Enter.
@@ -63,6 +67,7 @@ class HeadlessBackend : public Backend {
     int screenW_, screenH_;
     std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
+    std::optional<PointerPlace> pointerPlace_;
     struct Answer {
         int answer;
         std::function<void()> before;

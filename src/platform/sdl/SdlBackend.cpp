@@ -189,19 +189,16 @@ std::vector<ScreenArea> SdlBackend::Displays() {
     return displays.empty() ? Backend::Displays() : displays;
 }
 
-// Pointer events are relative to where the window stood when they happened, and a drag moves
-// the window meanwhile; so the pointer is placed against where the window stands now, as the X
-// server has it (SDL's own global state lags). Elsewhere the event's own place serves.
-void SdlBackend::PointerInWindow(int eventX, int eventY, InputEvent& out) const {
-    int windowX = eventX;
-    int windowY = eventY;
+// The pointer's place now as the X server has it (SDL's own global state lags).
+void SdlBackend::PlaceAtPointer(InputEvent& out) const {
+    int windowX = 0;
+    int windowY = 0;
     int screenX = 0;
     int screenY = 0;
-    out.onScreen = QueryPointer(window_.get(), windowX, windowY, screenX, screenY);
-    out.x = static_cast<float>(windowX);
-    out.y = static_cast<float>(windowY);
-    out.screenX = static_cast<float>(screenX);
-    out.screenY = static_cast<float>(screenY);
+    if (QueryPointer(window_.get(), windowX, windowY, screenX, screenY)) {
+        PlaceMouseEvent(out, {static_cast<float>(windowX), static_cast<float>(windowY),
+                              static_cast<float>(screenX), static_cast<float>(screenY)});
+    }
 }
 
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
@@ -211,9 +208,9 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         return true;
     case SDL_MOUSEMOTION:
         out.kind = InputEvent::Kind::MouseMove;
-        // The window may have moved since the event was queued (a drag moves it), so the
-        // pointer is placed against the window's current position.
-        PointerInWindow(e.motion.x, e.motion.y, out);
+        out.x = static_cast<float>(e.motion.x);
+        out.y = static_cast<float>(e.motion.y);
+        PlaceAtPointer(out);
         out.button = ButtonBits(e.motion.state);
         out.shift = ShiftBits(SDL_GetModState());
         return true;
@@ -221,7 +218,9 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     case SDL_MOUSEBUTTONUP:
         out.kind =
             e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-        PointerInWindow(e.button.x, e.button.y, out);
+        out.x = static_cast<float>(e.button.x);
+        out.y = static_cast<float>(e.button.y);
+        PlaceAtPointer(out);
         out.button = ButtonBit(e.button.button);
         out.shift = ShiftBits(SDL_GetModState());
         return out.button != 0;

@@ -30,7 +30,7 @@ class SdlBackend : public Backend {
     SDL_Window* EnsureWindow(const Form* top);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
-    void PointerInWindow(int eventX, int eventY, InputEvent& out) const;
+    void PlaceAtPointer(InputEvent& out) const;
     SDL_Cursor* SystemCursor(int code);
 
     WindowPtr window_;
