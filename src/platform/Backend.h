@@ -72,6 +72,9 @@ class Backend {
     virtual void WaitEvent(std::uint32_t timeoutMs) = 0;
     // Wakes a WaitEvent from another thread.
     virtual void Wake() = 0;
+    // Whether the program's end was asked for (a signal, the window closed), handling none
+    // of the input that waits.
+    virtual bool QuitRequested() = 0;
 
     // Draws the topmost visible form (or a blank window when there is none) and over it the
     // open message box, if any, with its pressed button (an answer, or 0).

@@ -2,6 +2,8 @@
 
 #include "platform/MessageDialog.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -26,6 +28,11 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
         PlaceMouseEvent(event, *pointerPlace_);
     }
     return true;
+}
+
+bool HeadlessBackend::QuitRequested() {
+    return std::any_of(input_.begin(), input_.end(),
+                       [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; });
 }
 
 void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {

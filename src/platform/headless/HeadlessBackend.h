@@ -29,6 +29,7 @@ class HeadlessBackend : public Backend {
     // Nothing real to wait for: the virtual clock jumps to the timeout unless input waits.
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override {}
+    bool QuitRequested() override;
     void Present(Form* top, const MessageDialog* box, int pressed) override;
     // Logs the box and queues the scripted answer ahead of other input.
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,

@@ -276,6 +276,12 @@ bool SdlBackend::PollEvent(InputEvent& event) {
     return false;
 }
 
+bool SdlBackend::QuitRequested() {
+    // Pumping turns a caught signal into its quit event.
+    SDL_PumpEvents();
+    return X11WindowGone() || SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
+}
+
 void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 1u << 30)));
 }

@@ -17,6 +17,7 @@ class SdlBackend : public Backend {
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
+    bool QuitRequested() override;
     void Present(Form* top, const MessageDialog* box, int pressed) override;
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
