@@ -265,6 +265,12 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         event = keyPress_;
         return true;
     }
+    if (minimiseRefused_) {
+        minimiseRefused_ = false;
+        event = InputEvent{InputEvent::Kind::Restored};
+        event.button = stateBeforeMinimise_;
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         InputEvent translated;
@@ -298,6 +304,12 @@ void SdlBackend::ApplyGeometry(const Form& top) {
     if (state == vbMinimized) {
         if (shownState_ != vbMinimized) {
             stateBeforeMinimise_ = shownState_ < 0 ? vbNormal : shownState_;
+            // Without a window manager nothing minimises the window: it is refused, and the
+            // screen goes back to the state it shows.
+            if (!X11WindowManagerRuns(w)) {
+                minimiseRefused_ = true;
+                return;
+            }
             SDL_MinimizeWindow(w);
             shownState_ = vbMinimized;
         }

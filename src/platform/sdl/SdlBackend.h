@@ -39,6 +39,7 @@ class SdlBackend : public Backend {
     int shownState_ = -1;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
     int stateBeforeMinimise_ = 0;
+    bool minimiseRefused_ = false;
     const void* shownIcon_ = nullptr;
     std::map<int, CursorPtr> cursors_;
     CursorPtr customCursor_;
