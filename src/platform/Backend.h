@@ -15,10 +15,12 @@ class Picture;
 struct InputEvent {
     enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyPress, Restored, Quit };
     Kind kind = Kind::MouseMove;
-    float x = 0, y = 0; // pixels of the window's client area, where the window stands now
-    int button = 0;     // the button pressed or released; for moves, the buttons held (bits)
-    int shift = 0;      // 1 shift, 2 ctrl, 4 alt
-    int key = 0;        // virtual-key code (KeyDown) or character code (KeyPress)
+    // Pixels of the window's client area: where a press or release was made; for a move, the
+    // pointer's place now (PlaceMouseEvent).
+    float x = 0, y = 0;
+    int button = 0; // the button pressed or released; for moves, the buttons held (bits)
+    int shift = 0;  // 1 shift, 2 ctrl, 4 alt
+    int key = 0;    // virtual-key code (KeyDown) or character code (KeyPress)
     // The pointer on the screen, in pixels, when the backend knows it: a drag moves the window
     // between events, and only this place is independent of where the window stood.
     bool onScreen = false;
