@@ -70,6 +70,7 @@ class AudioCronometrado : public ui::Audio {
         entregue = Relogio::now();
         real_->PlayEffect(path, flags);
     }
+    bool WaitEffect(std::uint32_t maxMs) override { return real_->WaitEffect(maxMs); }
     std::unique_ptr<ui::Voice> NewVoice(const std::string& name,
                                         std::function<void()> ended) override {
         return real_->NewVoice(name, std::move(ended));

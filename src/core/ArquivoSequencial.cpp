@@ -72,7 +72,8 @@ std::optional<long> LeitorSequencial::Numero() {
     errno = 0;
     char* fim = nullptr;
     const long valor = std::strtol(campo->c_str(), &fim, 10);
-    if (errno != 0 || *fim != '\0') {
+    // The whole field: a NUL inside it is no end.
+    if (errno != 0 || fim != campo->c_str() + campo->size()) {
         return std::nullopt;
     }
     return valor;
@@ -98,19 +99,19 @@ std::optional<std::string> LeitorSequencial::Texto() {
     return Campo(citado);
 }
 
-std::optional<std::string> LeArquivo(const std::string& caminho) {
+ui::FileContent LeArquivo(const std::string& caminho) {
     // The settings file and "cd.ini" hold a few short lines; a folder name fits many times.
     constexpr std::size_t LIMITE = 8 * 1024;
-    ui::FileContent arquivo = ui::ReadRegularFile(caminho, LIMITE);
-    if (!arquivo) {
-        return std::nullopt;
-    }
-    return std::move(arquivo.bytes);
+    return ui::ReadRegularFile(caminho, LIMITE, ui::Oversize::KeepStart);
 }
 
 namespace {
 
-std::vector<std::string> Divide(const std::string& conteudo, bool soCrLf) {
+// How the lines end: CR LF; CR LF with some damaged; or each CR and each LF alone.
+enum class Fins { CrLf, Danificados, Quaisquer };
+
+std::vector<std::string> Divide(const std::string& conteudo, Fins fins) {
+    const bool soCrLf = fins == Fins::CrLf;
     std::vector<std::string> linhas;
     std::size_t inicio = 0;
     while (inicio < conteudo.size()) {
@@ -121,7 +122,7 @@ std::vector<std::string> Divide(const std::string& conteudo, bool soCrLf) {
         // Without CR LF, a damaged line end: any pair of CR and LF, or a CR and the byte that
         // was its LF.
         const bool par =
-            fim + 1 < conteudo.size() &&
+            fins == Fins::Danificados && fim + 1 < conteudo.size() &&
             (conteudo[fim] == '\r' || conteudo[fim + 1] == '\r' || conteudo[fim + 1] == '\n');
         inicio = fim + (soCrLf || par ? 2 : 1);
     }
@@ -131,9 +132,10 @@ std::vector<std::string> Divide(const std::string& conteudo, bool soCrLf) {
 } // namespace
 
 std::vector<std::string> Linhas(const std::string& conteudo, std::size_t esperadas) {
-    std::vector<std::string> linhas = Divide(conteudo, true);
+    std::vector<std::string> linhas = Divide(conteudo, Fins::CrLf);
     if (linhas.size() < esperadas) {
-        linhas = Divide(conteudo, false);
+        const bool temCrLf = conteudo.find("\r\n") != std::string::npos;
+        linhas = Divide(conteudo, temCrLf ? Fins::Danificados : Fins::Quaisquer);
     }
     return linhas;
 }

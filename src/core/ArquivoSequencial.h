@@ -2,6 +2,8 @@
 // between double quotes, truth values as #TRUE# / #FALSE#, lines ending in CR LF.
 #pragma once
 
+#include "platform/Files.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,11 +40,12 @@ class LeitorSequencial {
     std::size_t pos_ = 0;
 };
 
-// The whole file, or nothing when it is not an ordinary file of a few KiB that can be read.
-std::optional<std::string> LeArquivo(const std::string& caminho);
+// The whole of an ordinary file of a few KiB; of a longer one, its first few KiB (TooLarge).
+ui::FileContent LeArquivo(const std::string& caminho);
 
 // The lines of a file that should hold `esperadas` of them. Lines end in CR LF. When that gives
-// too few lines, a line end was damaged: then a CR with the byte after it, or an LF (with a CR
-// or LF after it), ends a line. So a damaged line end joins no two values, and a stray CR or
-// LF inside a line of an otherwise intact file adds no line.
+// too few lines, either the file uses other line ends (it holds no CR LF at all: then each CR
+// and each LF ends a line), or a line end was damaged: then a CR with the byte after it, or an
+// LF (with a CR or LF after it), ends a line. So a damaged line end joins no two values, and a
+// stray CR or LF inside a line of an otherwise intact file adds no line.
 std::vector<std::string> Linhas(const std::string& conteudo, std::size_t esperadas);

@@ -58,12 +58,16 @@ void LeConfig() {
     const std::string arquivo = PastaPrograma + ArquivoConfig;
     // A save cut short by the end of the process leaves its temporary behind.
     ui::RemoveStaleReplacement(ui::ResolvePath(arquivo));
-    const auto conteudo = LeArquivo(arquivo);
-    if (!conteudo) {
-        return; // first run: the start-up defaults stand until the next save
+    using Situacao = ui::FileContent::Status;
+    const ui::FileContent conteudo = LeArquivo(arquivo);
+    const bool lido = conteudo.status == Situacao::Ok || conteudo.status == Situacao::TooLarge;
+    ConfigIlegivel = !lido && conteudo.status != Situacao::Missing;
+    if (!lido) {
+        return; // the start-up defaults stand
     }
-    // Each value from its own line, so that a damaged one leaves the others as they were.
-    const std::vector<std::string> linhas = Linhas(*conteudo, LINHAS);
+    // Each value from its own line, so that a damaged one leaves the others as they were; of
+    // a file beyond the bound, the lines at its start.
+    const std::vector<std::string> linhas = Linhas(conteudo.bytes, LINHAS);
     std::size_t proxima = 0;
     const auto linha = [&]() -> std::string {
         return proxima < linhas.size() ? linhas[proxima++] : "";
@@ -82,7 +86,7 @@ void LeConfig() {
 
 void SalvaConfig() {
     const std::string destino = ui::ResolvePath(PastaPrograma + ArquivoConfig);
-    if (!ui::ReplaceFile(destino, ConteudoConfig())) {
+    if (ConfigIlegivel || !ui::ReplaceFile(destino, ConteudoConfig())) {
         ui::App().MsgBox("Não foi possível gravar as configurações em:" + Quebra + Quebra +
                              destino + Quebra + Quebra + "O arquivo anterior foi mantido.",
                          ui::vbExclamation, ui::APP_TITLE);

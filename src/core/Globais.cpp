@@ -16,6 +16,7 @@ std::string Aspas, Quebra;
 std::string RaizCD, PastaPrograma, PastaSons, PastaAudio, PastaGraficos, PastaPackage,
     PastaGraficosHD;
 std::string ArquivoConfig;
+bool ConfigIlegivel = false;
 
 std::string NomeJogador;
 std::array<std::string, 6> PlacarNome;
@@ -51,6 +52,7 @@ void RestauraGlobais() {
     RaizCD = PastaPrograma = PastaSons = PastaAudio = PastaGraficos = PastaPackage =
         PastaGraficosHD = "";
     ArquivoConfig = "";
+    ConfigIlegivel = false;
     NomeJogador = "";
     PlacarNome.fill("");
     PlacarNivel.fill(0);

@@ -41,6 +41,9 @@ extern std::string Aspas, Quebra;
 extern std::string RaizCD, PastaPrograma, PastaSons, PastaAudio, PastaGraficos, PastaPackage,
     PastaGraficosHD;
 extern std::string ArquivoConfig;
+// The settings file is there but nothing of it could be read: a save would lose its rows, so
+// it is left as it is.
+extern bool ConfigIlegivel;
 
 // Player, score board and prize ladder.
 extern std::string NomeJogador;

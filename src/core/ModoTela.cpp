@@ -94,8 +94,10 @@ void AjustaTela(TelaBase& frm) {
 void PosicionaForm(TelaBase& frm) {
     AjustaTela(frm);
     if (JanelaEsquerda >= -((LarguraPalco - 8) * TwipsX)) {
-        // A maximised screen does not move: the position waits for the next window mode.
+        // A maximised screen does not move: the position waits for the next window mode. A
+        // mode that lays nothing out leaves the window where the file says: on a display too.
         if (frm.WindowState() == ui::vbNormal) {
+            TrazParaTela();
             frm.Move(JanelaEsquerda, JanelaTopo);
         }
     } else {

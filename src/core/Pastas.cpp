@@ -38,7 +38,7 @@ std::string LeCdIni() {
     if (!conteudo) {
         return "";
     }
-    LeitorSequencial leitor(*conteudo);
+    LeitorSequencial leitor(conteudo.bytes);
     return leitor.Texto().value_or("");
 }
 

@@ -37,3 +37,7 @@ const std::string& ValorDoDegrau(std::uint8_t degrau) {
 const std::string& TextoDoDegrau(std::uint8_t degrau) {
     return DoDegrau(PremioTexto, degrau);
 }
+
+bool DegrauExiste(std::uint8_t degrau) {
+    return degrau < RUNGS;
+}

@@ -10,3 +10,5 @@ void MontaPremios();
 // neither, so it reads as the empty text instead of indexing past the ladder.
 const std::string& ValorDoDegrau(std::uint8_t degrau);
 const std::string& TextoDoDegrau(std::uint8_t degrau);
+// Whether the ladder has the rung: a damaged settings file may hold any byte.
+bool DegrauExiste(std::uint8_t degrau);

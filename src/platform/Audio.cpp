@@ -24,7 +24,18 @@ std::unique_ptr<Voice> SilentAudio::NewVoice(const std::string&, std::function<v
 }
 
 void PlaySoundFile(const std::string& path, int flags) {
-    App().audio().PlayEffect(path, flags);
+    // How late the program may end after it was asked to.
+    constexpr std::uint32_t END_CHECK_MS = 50;
+    Application& app = App();
+    app.audio().PlayEffect(path, flags);
+    if ((flags & SND_ASYNC) != 0) {
+        return;
+    }
+    while (!app.audio().WaitEffect(END_CHECK_MS)) {
+        if (app.backend().QuitRequested()) {
+            app.End(0);
+        }
+    }
 }
 
 } // namespace ui

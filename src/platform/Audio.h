@@ -33,10 +33,11 @@ class Audio {
   public:
     virtual ~Audio() = default;
 
-    // Plays one WAV file on the effect channel, cutting the effect that plays. Without
-    // SND_ASYNC it returns only when the effect has ended, handling no event meanwhile. A
-    // missing file is silent.
+    // Starts one WAV file on the effect channel, cutting the effect that plays. A missing
+    // file is silent. Without SND_ASYNC the caller then waits for it with WaitEffect.
     virtual void PlayEffect(const std::string& path, int flags) = 0;
+    // Waits up to `maxMs` for the effect to end; true once none plays.
+    virtual bool WaitEffect(std::uint32_t maxMs) = 0;
 
     // `ended` runs on any thread, once for every play that reaches the end by itself.
     virtual std::unique_ptr<Voice> NewVoice(const std::string& name,
@@ -51,10 +52,12 @@ class Audio {
 class SilentAudio : public Audio {
   public:
     void PlayEffect(const std::string& path, int flags) override;
+    bool WaitEffect(std::uint32_t) override { return true; }
     std::unique_ptr<Voice> NewVoice(const std::string& name, std::function<void()> ended) override;
 };
 
-// The platform's sound call.
+// The platform's sound call. Without SND_ASYNC it returns when the effect has ended, handling
+// no event meanwhile; but the program's end (a signal, the window closed) ends it at once.
 void PlaySoundFile(const std::string& path, int flags);
 
 } // namespace ui

@@ -15,15 +15,36 @@ class Picture;
 struct InputEvent {
     enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyPress, Restored, Quit };
     Kind kind = Kind::MouseMove;
-    float x = 0, y = 0; // pixels of the window's client area, where the window stands now
-    int button = 0;     // the button pressed or released; for moves, the buttons held (bits)
-    int shift = 0;      // 1 shift, 2 ctrl, 4 alt
-    int key = 0;        // virtual-key code (KeyDown) or character code (KeyPress)
+    // Pixels of the window's client area: where a press or release was made; for a move, the
+    // pointer's place now (PlaceMouseEvent).
+    float x = 0, y = 0;
+    int button = 0; // the button pressed or released; for moves, the buttons held (bits)
+    int shift = 0;  // 1 shift, 2 ctrl, 4 alt
+    int key = 0;    // virtual-key code (KeyDown) or character code (KeyPress)
     // The pointer on the screen, in pixels, when the backend knows it: a drag moves the window
     // between events, and only this place is independent of where the window stood.
     bool onScreen = false;
     float screenX = 0, screenY = 0;
 };
+
+// The pointer's place now, as the window system has it.
+struct PointerPlace {
+    float x = 0, y = 0; // in the window's client area, where the window stands now
+    float screenX = 0, screenY = 0;
+};
+
+// How a backend hands a mouse event on, given the pointer's place now: a press or release
+// where it was made, however the pointer moved while it waited in the queue (a waited sound
+// holds it back); a move at the place now, since a drag moves the window between the events.
+inline void PlaceMouseEvent(InputEvent& event, const PointerPlace& now) {
+    event.onScreen = true;
+    event.screenX = now.screenX;
+    event.screenY = now.screenY;
+    if (event.kind == InputEvent::Kind::MouseMove) {
+        event.x = now.x;
+        event.y = now.y;
+    }
+}
 
 struct ScreenArea {
     int x = 0, y = 0, w = 0, h = 0;
@@ -53,6 +74,9 @@ class Backend {
     virtual void WaitEvent(std::uint32_t timeoutMs) = 0;
     // Wakes a WaitEvent from another thread.
     virtual void Wake() = 0;
+    // Whether the program's end was asked for (a signal, the window closed), handling none
+    // of the input that waits.
+    virtual bool QuitRequested() = 0;
 
     // Draws the topmost visible form (or a blank window when there is none) and over it the
     // open message box, if any, with its pressed button (an answer, or 0).

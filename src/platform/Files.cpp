@@ -106,7 +106,7 @@ std::string ExecutableFolder() {
     return folder;
 }
 
-FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes, Oversize oversize) {
     using Status = FileContent::Status;
     // Non-blocking: opening a pipe without a writer would wait for one.
     Descriptor fd(::open(ResolvePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -120,7 +120,8 @@ FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes) {
     if (!S_ISREG(info.st_mode)) {
         return {Status::NotRegular, {}};
     }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    const bool keepStart = oversize == Oversize::KeepStart;
+    if (!keepStart && static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         return {Status::TooLarge, {}};
     }
     // The file may grow while it is read: never more than the bound and one byte.
@@ -140,7 +141,9 @@ FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes) {
         }
         content.bytes.append(chunk, static_cast<std::size_t>(n));
         if (content.bytes.size() > maxBytes) {
-            return {Status::TooLarge, {}};
+            content.bytes.resize(keepStart ? maxBytes : 0);
+            content.status = Status::TooLarge;
+            return content;
         }
     }
 }

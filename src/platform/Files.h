@@ -30,9 +30,14 @@ struct FileContent {
     }
 };
 
+// What a reader takes of an ordinary file longer than its bound.
+enum class Oversize { Refuse, KeepStart };
+
 // The whole of an ordinary file of at most `maxBytes`, its name resolved without regard to
-// case. Pipes, devices and folders are refused without reading from them.
-FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes);
+// case. Pipes, devices and folders are refused without reading from them. A longer file is
+// TooLarge, with its first `maxBytes` when the reader keeps its start.
+FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes,
+                            Oversize oversize = Oversize::Refuse);
 
 // Writes a temporary beside `path` and renames it over `path`: whenever the writer is
 // interrupted, `path` holds either the old or the whole new content.

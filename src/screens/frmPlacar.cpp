@@ -86,11 +86,12 @@ void frmPlacarForm::PosicionaLabels() {
 }
 
 // The board is kept best first, so the result goes above the first smaller rung and below
-// the equal ones; the old fifth row drops off.
+// the equal ones; the old fifth row drops off. A rung the ladder does not have ranks below
+// every result.
 void frmPlacarForm::InserePlacar() {
     PosicaoNova = 0;
     for (int r = 1; r <= 5; ++r) {
-        if (IndicePremio > PlacarNivel[r]) {
+        if (IndicePremio > (DegrauExiste(PlacarNivel[r]) ? PlacarNivel[r] : 0)) {
             for (int j = 5; j > r; --j) {
                 PlacarNome[j] = PlacarNome[j - 1];
                 PlacarNivel[j] = PlacarNivel[j - 1];

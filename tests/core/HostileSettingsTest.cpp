@@ -124,15 +124,68 @@ TEST_F(HostileSettings, OpenQuoteEndsAtItsLineAndQuotesAreNotWrittenBack) {
         << saved;
 }
 
-TEST_F(HostileSettings, SpecialFilesLeaveTheStartUpValues) {
-    ForEachSpecialFile(Folder() + "config.ini", [&](const std::string&) {
+// What is not an ordinary file is left in place by the save, with a message; a file of
+// nothing but zeros holds no values and takes the save.
+TEST_F(HostileSettings, SpecialFilesLeaveTheStartUpValuesAndOnlyFilesTakeTheSave) {
+    const fs::path config = Folder() + "config.ini";
+    ForEachSpecialFile(config, [&](const std::string& kind) {
         InicializaGlobais();
         NomeJogador = "ANTES";
         LeConfig();
         EXPECT_EQ(ModoTela, 2);
         EXPECT_EQ(JanelaEsquerda, -9600);
         EXPECT_EQ(NomeJogador, "ANTES");
+        const fs::file_type type = fs::symlink_status(config).type();
+        const std::size_t messages = backend().Messages().size();
+        ASSERT_TRUE(Step(SalvaConfig));
+        const bool file = kind == "empty file" || kind == "huge file";
+        EXPECT_EQ(fs::symlink_status(config).type(), file ? fs::file_type::regular : type);
+        EXPECT_EQ(backend().Messages().size(), messages + (file ? 0 : 1));
     });
+}
+
+// Other line ends, and junk that takes a valid file beyond the bound: the rows come back
+// whole and the save writes the format.
+TEST_F(HostileSettings, OtherLineEndsAndAFileBeyondTheBoundKeepEveryRow) {
+    const auto withEnds = [](const std::string& end) {
+        return std::regex_replace(CHEIO, std::regex("\r\n"), end);
+    };
+    std::string junk;
+    while (junk.size() < 9 * 1024) {
+        junk += "\"LIXO\"\r\n255\r\n\x01\xff,";
+    }
+    const std::string cr = withEnds("\r");
+    // The last line may lack its line end.
+    for (const std::string& file :
+         {cr, cr.substr(0, cr.size() - 1), withEnds("\n"), CHEIO + junk}) {
+        SCOPED_TRACE(file.substr(0, 40));
+        EXPECT_EQ(ReadAndSave(file), CHEIO);
+    }
+}
+
+// Whoever cannot read the file cannot keep its rows: the save leaves it as it is. Root reads
+// every file, so the reader drops to an unprivileged user in a child process.
+TEST_F(HostileSettings, AFileThatCannotBeReadIsLeftAsItIs) {
+    WriteFile("config.ini", CHEIO);
+    ASSERT_EQ(chmod((Folder() + "config.ini").c_str(), 0), 0);
+    // The save could replace the file if it tried.
+    ASSERT_EQ(chmod(Folder().c_str(), 0777), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t NOBODY = 65534;
+        if (getuid() == 0 && (setgid(NOBODY) != 0 || setuid(NOBODY) != 0)) {
+            _exit(2);
+        }
+        InicializaGlobais();
+        LeConfig();
+        _exit(Step(SalvaConfig) && backend().Messages().size() == 1 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ASSERT_EQ(chmod((Folder() + "config.ini").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFile("config.ini"), CHEIO);
 }
 
 TEST_F(HostileSettings, CdIniDamagedOrSpecialIsReadFromItsFirstLineOnly) {

@@ -115,6 +115,26 @@ TEST_F(ModoTelaTest, ModeOutsideOneAndTwoLaysNothingOutUntilTheKeySwitchesIt) {
     EXPECT_EQ(JanelaEsquerda, CENTRO_L);
 }
 
+// A mode that lays nothing out still places the window where the player can reach it.
+TEST_F(ModoTelaTest, ModeOutsideOneAndTwoWithAFarPositionStillShowsTheWindow) {
+    ModoTela = 7;
+    const struct {
+        int left, top;
+    } casos[] = {{2000 * 15, 2000 * 15}, {-30584, 30584}, {2000, 30584}, {15360, 0}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+        JanelaEsquerda = c.left;
+        JanelaTopo = c.top;
+        PosicionaForm(*b);
+        EXPECT_EQ(b->WindowState(), ui::vbNormal);
+        EXPECT_GE(b->Left(), 0);
+        EXPECT_GE(b->Top(), 0);
+        EXPECT_LE(b->Left() + b->Width(), 15360);
+        EXPECT_LE(b->Top() + b->Height(), 11520);
+        EXPECT_EQ(JanelaEsquerda, b->Left());
+    }
+}
+
 TEST_F(ModoTelaTest, FullScreenLoadKeepsTheRememberedPlaceForWindowMode) {
     ModoTela = 2;
     JanelaEsquerda = 4500;

@@ -180,6 +180,27 @@ TEST_F(Jogo, NoAfterAnAnswerReopensTheQuestionWhileTheCountdownRuns) {
     EXPECT_EQ(J().lblResposta[2].ForeColor(), 0x00FFFFu);
 }
 
+// A click made while a waited sound holds the events back counts where it was made, however
+// the pointer moved before it is handled: onto another answer, or off the answers.
+TEST_F(Jogo, AQueuedClickMarksTheAnswerItWasMadeOn) {
+    Comeca();
+    for (const float depois : {ALTURA_RESPOSTA[3], 440.0f}) {
+        const auto [x, y] = NoPalco(100, depois);
+        Clica(100, ALTURA_RESPOSTA[1]);
+        Move(100, depois);
+        backend().MovePointer({x, y, x, y});
+        RunFor(1);
+        EXPECT_NE(J().confirmacao.Acao, 0);
+        EXPECT_EQ(J().confirmacao.RespostaEscolhida, 1);
+        EXPECT_TRUE(J().Image_alt[1].Visible());
+        EXPECT_FALSE(J().Image_alt[3].Visible());
+        const auto [naoX, naoY] = NoPalco(122 + 84 + 30, 400);
+        backend().MovePointer({naoX, naoY, naoX, naoY});
+        ClicaNao();
+        ASSERT_EQ(J().confirmacao.Acao, 0);
+    }
+}
+
 TEST_F(Jogo, StopAsksFirstAndNoTakesItBack) {
     Comeca();
     ClicaParar();

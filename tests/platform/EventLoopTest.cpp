@@ -178,3 +178,23 @@ TEST_F(EventLoop, CompletionPostedForAPlayerWhoseFormHasGoneIsDropped) {
     ASSERT_TRUE(RunFor(100));
     EXPECT_EQ(fins, 0);
 }
+
+// A waited effect takes no click, but the program's end gets through within a fraction of a
+// second, however long the effect.
+TEST_F(EventLoop, OnlyTheProgramsEndGetsThroughAWaitedEffect) {
+    painel.Show();
+    int clicks = 0;
+    painel->botao.Click = [&] { ++clicks; };
+    const std::string longo = Folder() + "longo.wav";
+    testfiles::Save(longo, testfiles::Wav(120000));
+    const std::uint32_t inicio = backend().Ticks();
+    ASSERT_TRUE(Step([&] { ui::PlaySoundFile(longo, ui::SND_NODEFAULT); }));
+    EXPECT_EQ(backend().Ticks() - inicio, 120000u);
+
+    Click(10, 10);
+    backend().Push({ui::InputEvent::Kind::Quit});
+    const std::uint32_t fim = backend().Ticks();
+    EXPECT_FALSE(Step([&] { ui::PlaySoundFile(longo, ui::SND_NODEFAULT); }));
+    EXPECT_LE(backend().Ticks() - fim, 500u);
+    EXPECT_EQ(clicks, 0);
+}

@@ -192,6 +192,8 @@ TEST_F(HostileFiles, DamagedSoundsAndMusicPlayOrStaySilent) {
             const int flags = round % 15 == 0 ? ui::SND_NODEFAULT : ui::SND_ASYNC;
             const auto start = std::chrono::steady_clock::now();
             audio->PlayEffect((dir / kind.name).string(), flags);
+            while (flags == ui::SND_NODEFAULT && !audio->WaitEffect(100)) {
+            }
             const auto waited = std::chrono::steady_clock::now() - start;
             // A bound for a hang, not a timing: a loaded sanitizer run can take seconds.
             EXPECT_LE(waited, std::chrono::milliseconds(length.value_or(0) + 10000)) << round;
@@ -211,6 +213,7 @@ TEST_F(HostileFiles, SpecialFilesAreMissingSounds) {
         ForEachSpecialFile(path, [&](const std::string&) {
             EXPECT_EQ(ui::SoundDurationMs(path.string()), std::nullopt);
             audio->PlayEffect(path.string(), ui::SND_NODEFAULT);
+            EXPECT_TRUE(audio->WaitEffect(0));
             voice->Open(path.string());
             voice->Play();
             voice->Close();

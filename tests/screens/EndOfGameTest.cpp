@@ -290,4 +290,16 @@ TEST_F(EndOfGame, FromTheMenuTheBoardEntersNothingAndRungsBeyondTheLadderShowEmp
     EXPECT_EQ(placar.lblPremio[2].Caption(), "10 MIL");
 }
 
+// Rungs the ladder does not have rank below every real result, keep their bytes and still
+// show empty.
+TEST_F(EndOfGame, AResultEntersAboveRungsTheLadderDoesNotHave) {
+    EndGame({255, 23, 9, 0, 0}, 1);
+    ASSERT_TRUE(Step([] { frmPlacar.Show(); }));
+    EXPECT_EQ(frmPlacar->PosicaoNova, 1);
+    EXPECT_EQ(Rungs(), (std::vector<int>{1, 255, 23, 9, 0}));
+    EXPECT_EQ(frmPlacar->lblPremio[0].Caption(), "500");
+    EXPECT_EQ(frmPlacar->lblPremio[1].Caption(), "");
+    EXPECT_EQ(frmPlacar->lblNome[1].Caption(), "A");
+}
+
 } // namespace

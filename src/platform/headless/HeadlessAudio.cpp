@@ -38,6 +38,8 @@ struct HeadlessAudio::State {
     std::vector<std::string> log;
     std::string effect;
     std::uint32_t effectEnd = 0;
+    // The end of the last effect started; a missing one has nothing to wait for.
+    std::uint32_t waitEnd = 0;
     std::map<int, Track> tracks;
     int nextId = 0;
 
@@ -108,21 +110,27 @@ class HeadlessVoice : public Voice {
 } // namespace
 
 HeadlessAudio::HeadlessAudio(HeadlessBackend& clock)
-    : state_(std::make_shared<State>(State{clock, {}, {}, 0, {}, 0})) {}
+    : state_(std::make_shared<State>(State{clock, {}, {}, 0, 0, {}, 0})) {}
 
 HeadlessAudio::~HeadlessAudio() = default;
 
 void HeadlessAudio::PlayEffect(const std::string& path, int flags) {
     state_->log.push_back("effect " + path + " " + std::to_string(flags));
+    state_->waitEnd = state_->Now();
     const auto length = SoundDurationMs(path);
     if (!length) {
         return;
     }
     state_->effect = path;
-    state_->effectEnd = state_->Now() + *length;
-    if ((flags & SND_ASYNC) == 0) {
-        state_->clock.Advance(*length);
+    state_->effectEnd = state_->waitEnd = state_->Now() + *length;
+}
+
+bool HeadlessAudio::WaitEffect(std::uint32_t maxMs) {
+    const std::int32_t left = Until(state_->waitEnd, state_->Now());
+    if (left > 0) {
+        state_->clock.Advance(std::min(maxMs, static_cast<std::uint32_t>(left)));
     }
+    return Until(state_->waitEnd, state_->Now()) <= 0;
 }
 
 std::unique_ptr<Voice> HeadlessAudio::NewVoice(const std::string& name,

@@ -17,8 +17,9 @@ class HeadlessAudio : public Audio {
     explicit HeadlessAudio(HeadlessBackend& clock);
     ~HeadlessAudio() override;
 
-    // A waited-for effect moves the virtual clock on by the file's length.
     void PlayEffect(const std::string& path, int flags) override;
+    // Moves the virtual clock on, up to the effect's end.
+    bool WaitEffect(std::uint32_t maxMs) override;
     std::unique_ptr<Voice> NewVoice(const std::string& name, std::function<void()> ended) override;
     std::optional<std::uint32_t> NextDeadline() const override;
     // Ends the plays whose time has come.

@@ -2,6 +2,8 @@
 
 #include "platform/MessageDialog.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -19,7 +21,18 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
     }
     event = input_.front();
     input_.pop_front();
+    const bool mouse = event.kind == InputEvent::Kind::MouseMove ||
+                       event.kind == InputEvent::Kind::MouseDown ||
+                       event.kind == InputEvent::Kind::MouseUp;
+    if (mouse && pointerPlace_) {
+        PlaceMouseEvent(event, *pointerPlace_);
+    }
     return true;
+}
+
+bool HeadlessBackend::QuitRequested() {
+    return std::any_of(input_.begin(), input_.end(),
+                       [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; });
 }
 
 void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {

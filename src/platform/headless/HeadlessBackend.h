@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ class HeadlessBackend : public Backend {
     // Nothing real to wait for: the virtual clock jumps to the timeout unless input waits.
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override {}
+    bool QuitRequested() override;
     void Present(Form* top, const MessageDialog* box, int pressed) override;
     // Logs the box and queues the scripted answer ahead of other input.
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
@@ -44,6 +46,9 @@ class HeadlessBackend : public Backend {
     void SetDisplays(std::vector<ScreenArea> displays) { displays_ = std::move(displays); }
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
+    // The pointer's place now, which mouse events are handed on against, as the real
+    // backend's are; before the first call they go as pushed.
+    void MovePointer(const PointerPlace& place) { pointerPlace_ = place; }
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
     // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
     // queued input. A box without a scripted answer gets Enter.
@@ -63,6 +68,7 @@ class HeadlessBackend : public Backend {
     int screenW_, screenH_;
     std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
+    std::optional<PointerPlace> pointerPlace_;
     struct Answer {
         int answer;
         std::function<void()> before;

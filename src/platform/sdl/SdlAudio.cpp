@@ -105,7 +105,8 @@ class Mixer {
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
 
-    void PlayEffect(const std::string& path, int flags);
+    void PlayEffect(const std::string& path);
+    bool WaitEffect(std::uint32_t maxMs);
 
     int AddSlot(std::function<void()> ended);
     void RemoveSlot(int channel);
@@ -124,7 +125,10 @@ class Mixer {
 
     Device device_; // first, so that it closes last
     std::condition_variable effectEnded_;
-    bool effectPlaying_ = false;                     // guarded by gate
+    bool effectPlaying_ = false; // guarded by gate
+    // When waiting for the last effect started ends: a second after its end, so that a
+    // stalled device cannot hang the program.
+    std::chrono::steady_clock::time_point effectGiveUp_;
     std::map<int, Slot> slots_;                      // UI thread only
     std::map<int, std::shared_ptr<Ending>> endings_; // guarded by gate
     std::atomic<int> musicChannel_ = -1;
@@ -167,7 +171,9 @@ std::uint32_t Mixer::LengthMs(const Mix_Chunk& chunk) const {
                                : static_cast<std::uint32_t>(chunk.alen * 1000ull / bytesPerSecond);
 }
 
-void Mixer::PlayEffect(const std::string& path, int flags) {
+void Mixer::PlayEffect(const std::string& path) {
+    // Nothing to wait for unless this effect starts: a missing one cuts no other.
+    effectGiveUp_ = std::chrono::steady_clock::now();
     ChunkPtr chunk = LoadEffect(path);
     if (!chunk) {
         return;
@@ -179,18 +185,19 @@ void Mixer::PlayEffect(const std::string& path, int flags) {
         std::lock_guard<std::mutex> lock(gate);
         effectPlaying_ = true;
     }
+    effectGiveUp_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(length + 1000);
     if (Mix_PlayChannel(EFFECT_CHANNEL, effect_.get(), 0) < 0) {
         std::lock_guard<std::mutex> lock(gate);
         effectPlaying_ = false;
-        return;
     }
-    if ((flags & SND_ASYNC) != 0) {
-        return;
-    }
-    // A stalled device must not hang the program: give up a second after the end.
+}
+
+bool Mixer::WaitEffect(std::uint32_t maxMs) {
+    const auto until = std::min(effectGiveUp_, std::chrono::steady_clock::now() +
+                                                   std::chrono::milliseconds(maxMs));
     std::unique_lock<std::mutex> lock(gate);
-    effectEnded_.wait_for(lock, std::chrono::milliseconds(length + 1000),
-                          [this] { return !effectPlaying_; });
+    return effectEnded_.wait_until(lock, until, [this] { return !effectPlaying_; }) ||
+           std::chrono::steady_clock::now() >= effectGiveUp_;
 }
 
 int Mixer::AddSlot(std::function<void()> ended) {
@@ -317,9 +324,8 @@ class SdlAudio : public Audio {
   public:
     explicit SdlAudio(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)) {}
 
-    void PlayEffect(const std::string& path, int flags) override {
-        mixer_->PlayEffect(path, flags);
-    }
+    void PlayEffect(const std::string& path, int) override { mixer_->PlayEffect(path); }
+    bool WaitEffect(std::uint32_t maxMs) override { return mixer_->WaitEffect(maxMs); }
     std::unique_ptr<Voice> NewVoice(const std::string&, std::function<void()> ended) override {
         return std::make_unique<SdlVoice>(mixer_, mixer_->AddSlot(std::move(ended)));
     }

@@ -214,19 +214,16 @@ std::vector<ScreenArea> SdlBackend::Displays() {
     return displays.empty() ? Backend::Displays() : displays;
 }
 
-// Pointer events are relative to where the window stood when they happened, and a drag moves
-// the window meanwhile; so the pointer is placed against where the window stands now, as the X
-// server has it (SDL's own global state lags). Elsewhere the event's own place serves.
-void SdlBackend::PointerInWindow(int eventX, int eventY, InputEvent& out) const {
-    int windowX = eventX;
-    int windowY = eventY;
+// The pointer's place now as the X server has it (SDL's own global state lags).
+void SdlBackend::PlaceAtPointer(InputEvent& out) const {
+    int windowX = 0;
+    int windowY = 0;
     int screenX = 0;
     int screenY = 0;
-    out.onScreen = QueryPointer(window_.get(), windowX, windowY, screenX, screenY);
-    out.x = static_cast<float>(windowX);
-    out.y = static_cast<float>(windowY);
-    out.screenX = static_cast<float>(screenX);
-    out.screenY = static_cast<float>(screenY);
+    if (QueryPointer(window_.get(), windowX, windowY, screenX, screenY)) {
+        PlaceMouseEvent(out, {static_cast<float>(windowX), static_cast<float>(windowY),
+                              static_cast<float>(screenX), static_cast<float>(screenY)});
+    }
 }
 
 // SDL drops a move that leaves the pointer at the same place in the window, as a drag step
@@ -238,7 +235,7 @@ bool SdlBackend::DragStep(InputEvent& out) {
     }
     InputEvent step;
     step.kind = InputEvent::Kind::MouseMove;
-    PointerInWindow(0, 0, step);
+    PlaceAtPointer(step);
     if (!step.onScreen || (step.screenX == reportedX_ && step.screenY == reportedY_)) {
         return false;
     }
@@ -255,9 +252,9 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
         return true;
     case SDL_MOUSEMOTION:
         out.kind = InputEvent::Kind::MouseMove;
-        // The window may have moved since the event was queued (a drag moves it), so the
-        // pointer is placed against the window's current position.
-        PointerInWindow(e.motion.x, e.motion.y, out);
+        out.x = static_cast<float>(e.motion.x);
+        out.y = static_cast<float>(e.motion.y);
+        PlaceAtPointer(out);
         out.button = ButtonBits(e.motion.state);
         out.shift = ShiftBits(SDL_GetModState());
         return true;
@@ -265,7 +262,9 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     case SDL_MOUSEBUTTONUP:
         out.kind =
             e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-        PointerInWindow(e.button.x, e.button.y, out);
+        out.x = static_cast<float>(e.button.x);
+        out.y = static_cast<float>(e.button.y);
+        PlaceAtPointer(out);
         out.button = ButtonBit(e.button.button);
         out.shift = ShiftBits(SDL_GetModState());
         return out.button != 0;
@@ -310,6 +309,12 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         event = keyPress_;
         return true;
     }
+    if (minimiseRefused_) {
+        minimiseRefused_ = false;
+        event = InputEvent{InputEvent::Kind::Restored};
+        event.button = stateBeforeMinimise_;
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         InputEvent translated;
@@ -333,6 +338,12 @@ void SdlBackend::Reported(const InputEvent& event) {
     }
 }
 
+bool SdlBackend::QuitRequested() {
+    // Pumping turns a caught signal into its quit event.
+    SDL_PumpEvents();
+    return X11WindowGone() || SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
+}
+
 void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
     // A drag's steps that SDL drops wake nothing: the pointer is looked at again soon.
     if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) {
@@ -353,6 +364,12 @@ void SdlBackend::ApplyGeometry(const Form& top) {
     if (state == vbMinimized) {
         if (shownState_ != vbMinimized) {
             stateBeforeMinimise_ = shownState_ < 0 ? vbNormal : shownState_;
+            // Without a window manager nothing minimises the window: it is refused, and the
+            // screen goes back to the state it shows.
+            if (!X11WindowManagerRuns(w)) {
+                minimiseRefused_ = true;
+                return;
+            }
             SDL_MinimizeWindow(w);
             shownState_ = vbMinimized;
         }

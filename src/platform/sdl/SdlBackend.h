@@ -17,6 +17,7 @@ class SdlBackend : public Backend {
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
+    bool QuitRequested() override;
     void Present(Form* top, const MessageDialog* box, int pressed) override;
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
@@ -30,7 +31,7 @@ class SdlBackend : public Backend {
     SDL_Window* EnsureWindow(const Form* top);
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
-    void PointerInWindow(int eventX, int eventY, InputEvent& out) const;
+    void PlaceAtPointer(InputEvent& out) const;
     bool DragStep(InputEvent& out);
     void Reported(const InputEvent& event);
     SDL_Cursor* SystemCursor(int code);
@@ -40,6 +41,7 @@ class SdlBackend : public Backend {
     int shownState_ = -1;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
     int stateBeforeMinimise_ = 0;
+    bool minimiseRefused_ = false;
     const void* shownIcon_ = nullptr;
     std::map<int, CursorPtr> cursors_;
     CursorPtr customCursor_;

@@ -66,4 +66,18 @@ bool X11WindowGone() {
     return gone;
 }
 
+bool X11WindowManagerRuns(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) ||
+        info.subsystem != SDL_SYSWM_X11) {
+        return true;
+    }
+    // A window manager redirects the root window's substructure; only one client can.
+    Display* display = info.info.x11.display;
+    XWindowAttributes root{};
+    return XGetWindowAttributes(display, DefaultRootWindow(display), &root) == 0 ||
+           (root.all_event_masks & SubstructureRedirectMask) != 0;
+}
+
 } // namespace ui

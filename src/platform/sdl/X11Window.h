@@ -16,4 +16,6 @@ void InstallX11ErrorHandler();
 void WatchX11Window(SDL_Window* window);
 // True once the watched window is gone: announced destroyed, or named by an error.
 bool X11WindowGone();
+// Whether a window manager runs on the window's display; true when that cannot be told.
+bool X11WindowManagerRuns(SDL_Window* window);
 } // namespace ui

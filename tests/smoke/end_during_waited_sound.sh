@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SIGTERM and SIGINT while the real program waits for a minute-long effect (the one it plays
+# at start-up): the program ends at once, with status 0, as for any other end.
+source "$(dirname "$0")/program.sh"
+
+# A minute of silence: 8-bit mono PCM at 8000 Hz.
+le32() {
+  printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) \
+    $((($1 >> 24) & 255))
+}
+bytes=$((8000 * 60))
+mkdir "$work/sons"
+{
+  printf "RIFF$(le32 $((36 + bytes)))WAVEfmt $(le32 16)\x01\x00\x01\x00$(le32 8000)$(le32 8000)"
+  printf "\x01\x00\x08\x00data$(le32 $bytes)"
+  head -c "$bytes" /dev/zero | tr '\0' '\200'
+} >"$work/sons/mudo.wav"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+for signal in TERM INT; do
+  # A shell starts its background jobs with SIGINT ignored; a terminal's would not be.
+  SDL_AUDIODRIVER=dummy env --default-signal=INT "$work/quorvane" &
+  pid=$!
+  # The sound device is open: the effect follows within milliseconds.
+  for _ in $(seq 1 300); do
+    grep -qs '^SDLAudio' /proc/"$pid"/task/*/comm && break
+    sleep 0.1
+  done
+  sleep 1
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before the signal"
+  kill -s "$signal" "$pid"
+  sent=$(now_ms)
+  while kill -0 "$pid" 2>/dev/null && [ $(($(now_ms) - sent)) -lt 5000 ]; do
+    sleep 0.02
+  done
+  took=$(($(now_ms) - sent))
+  [ "$took" -le 500 ] || fail "SIG$signal took $took ms to end the program"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" = 0 ] || fail "SIG$signal ended the program with status $status"
+  echo "smoke: SIG$signal ended the program in $took ms"
+done
