@@ -243,6 +243,7 @@ void Application::AnswerBox(const InputEvent& event) {
         }
         break;
     case InputEvent::Kind::KeyDown:
+        keyOwner_.reset();
         if (event.key == KEY_ENTER || event.key == KEY_SPACE) {
             box.answer = dialog.DefaultAnswer();
         } else if (event.key == KEY_ESCAPE && dialog.CancelAnswer() != 0) {
@@ -374,16 +375,24 @@ void Application::Dispatch(const InputEvent& event) {
         End(0);
     }
     Form* top = TopForm();
+    if (event.kind == InputEvent::Kind::KeyDown) {
+        keyOwner_.reset();
+    }
     if (top == nullptr || !top->Enabled()) {
         return;
     }
     HandlerScope scope(*top);
     switch (event.kind) {
     case InputEvent::Kind::KeyDown:
+        keyOwner_ = top->weak_from_this();
         top->Form_KeyDown(event.key, event.shift);
         break;
     case InputEvent::Kind::KeyPress:
-        top->Form_KeyPress(event.key);
+        // A screen that closed or went under another since its key-down does not get the
+        // character, nor does the screen now on top.
+        if (keyOwner_.lock().get() == top) {
+            top->Form_KeyPress(event.key);
+        }
         break;
     case InputEvent::Kind::Restored:
         top->WindowState(event.button);

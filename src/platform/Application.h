@@ -122,6 +122,8 @@ class Application {
     int customHotX_ = 0, customHotY_ = 0;
     // Mouse capture: the control that took the press keeps the pointer until release.
     std::weak_ptr<Control> capture_;
+    // The screen that took the last key-down: the character its key types is for it alone.
+    std::weak_ptr<Form> keyOwner_;
     int buttonsHeld_ = 0;
     float mouseX_ = 0, mouseY_ = 0;
     int shownPointer_ = -1;

@@ -216,21 +216,42 @@ TEST_F(Jogo, KeysWorkWhileAConfirmationIsPendingAndLeaveIt) {
     Comeca();
     ClicaResposta(3);
     EXPECT_FALSE(J().prog[0].Visible());
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     for (int i = 0; i < 7; ++i) {
         EXPECT_TRUE(J().prog[i].Visible());
     }
-    KeyPress(32);
+    PressKey(' ');
     RunFor(1);
     EXPECT_EQ(ModoTela, 1);
     EXPECT_EQ(J().WindowState(), ui::vbNormal);
-    KeyPress(13);
-    KeyPress('*');
+    PressKey(13);
+    PressKey('8', 1, '*');
     RunFor(1);
     EXPECT_FALSE(J().prog[6].Visible());
     EXPECT_EQ(J().confirmacao.Acao, 1);
     EXPECT_EQ(Mensagem(), "TEM CERTEZA?");
+}
+
+// The backend turns one key press into a key-down and a typed character: the status screen
+// closes on the first, and the second is not the game screen's.
+TEST_F(Jogo, SpaceClosingTheStatusScreenLeavesTheDisplayModeAlone) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    fechaStatus = false;
+    const auto modo = ModoTela;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && frmStatus.Loaded()) {
+            feito = true;
+            PressKey(' ');
+        }
+    };
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(10);
+    EXPECT_FALSE(frmStatus.Loaded());
+    EXPECT_EQ(NumPergunta, 2);
+    EXPECT_EQ(ModoTela, modo);
 }
 
 TEST_F(Jogo, HoverTintsTheAnswerUnderThePointerAndOffersStopAndTheCorners) {
@@ -262,7 +283,7 @@ TEST_F(Jogo, HoverTintsTheAnswerUnderThePointerAndOffersStopAndTheCorners) {
 
 TEST_F(Jogo, WindowModeDragsOverTheQuestionButNotFromAnAnswer) {
     Comeca();
-    KeyPress(32);
+    PressKey(' ');
     RunFor(1);
     ASSERT_EQ(ModoTela, 1);
     const int esquerda = J().Left();
@@ -282,7 +303,7 @@ TEST_F(Jogo, WindowModeDragsOverTheQuestionButNotFromAnAnswer) {
 
 TEST_F(Jogo, TestButtonsShowTheAnswerAskTheNextRowAndPauseTheCountdown) {
     Comeca();
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(90, 8); // "Re"
     RunFor(1);
@@ -301,7 +322,7 @@ TEST_F(Jogo, TestButtonsShowTheAnswerAskTheNextRowAndPauseTheCountdown) {
 TEST_F(Jogo, ListingShowsEveryQuestionOfTheDatabaseAndLeavesTheStore) {
     Comeca();
     const auto antes = Perguntas;
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(220, 8); // "Todas Perg"
     RunFor(1);

@@ -470,7 +470,7 @@ TEST_F(Ajudas, TheLastQuestionHasAllSixCoveredAndNoneTakesAClick) {
 
 TEST_F(Ajudas, TestButtonsRunTheGuestsAndTheBoardsAtOnce) {
     Comeca();
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(28 + 5, 5);
     RunFor(100);

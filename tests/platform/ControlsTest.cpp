@@ -235,8 +235,8 @@ TEST_F(Controls, MessageBoxTakesTheInputUntilItIsAnswered) {
     const auto [ix, iy] = ButtonCentre("Falhou", STYLE, ui::vbIgnore);
     backend().AnswerNext(0, [&] {
         Click(20, 20);
-        KeyDown(27); // Escape does not answer a three-button box
-        KeyPress('x');
+        PressKey(27); // Escape does not answer a three-button box
+        PressKey('X');
         Press(rx, ry);
         Release(ix, iy); // released off the pressed button
         Press(ix, iy);

@@ -58,11 +58,11 @@ TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
 
 TEST_F(Screens, IntroSkipsOnEnterOnlyAndBeforeItsStartTickOpensNoMusic) {
     Start();
-    KeyPress(32);
-    KeyPress(27);
+    PressKey(' ');
+    PressKey(27);
     RunFor(50);
     EXPECT_TRUE(frmIntro.Loaded());
-    KeyPress(13);
+    PressKey(13);
     RunFor(10);
     EXPECT_FALSE(frmIntro.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());
@@ -111,8 +111,8 @@ TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
     auto& menu = *frmMenu;
     Sampler<bool> sampler(menu, 40, [&] { return menu.botao[0].Visible(); });
     backend().Advance(20); // samples fall between the toggles
-    KeyDown(13);
-    KeyDown(13); // ignored: the input lock is set
+    PressKey(13);
+    PressKey(13); // ignored: the input lock is set
     RunFor(20);
     // Hidden at the start, toggled every 80 ms, hidden again at the end.
     const std::vector<bool> pattern{true, true, false, false, true, true, false, false, true, true};
@@ -125,11 +125,11 @@ TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
 
 TEST_F(Screens, MenuF1OpensNameEntryAndOtherKeysDoNothing) {
     StartAtMenu();
-    KeyDown(16, 1);
-    KeyDown(65);
+    PressKey(16, 1);
+    PressKey(65);
     RunFor(600);
     EXPECT_TRUE(frmMenu.Loaded());
-    KeyDown(112);
+    PressKey(112);
     RunFor(600);
     EXPECT_TRUE(frmNome.Loaded());
     EXPECT_FALSE(frmMenu.Loaded());
@@ -224,7 +224,7 @@ TEST_F(ExitScreen, StayReturnsToTheMenuWhichAnswersKeysAtOnce) {
     EXPECT_FALSE(frmSaida.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());
     EXPECT_EQ(ui::App().TopForm(), frmMenu.Peek());
-    KeyDown(13);
+    PressKey(13);
     RunFor(600);
     EXPECT_TRUE(frmNome.Loaded());
 }
