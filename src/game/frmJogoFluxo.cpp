@@ -71,6 +71,7 @@ void FluxoJogo::FazPergunta() {
         j.exibicao.PoeAlternativa(Respostas.at(linha)[Linha(a)], a);
     }
     j.layout.MostraValores();
+    ++perguntasFeitas_;
     j.confirmacao.Acao = acao::NADA;
     j.exibicao.TravaAlternativas(false);
     j.ajudas.HabilitaAjudas(true);

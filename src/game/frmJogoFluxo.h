@@ -34,9 +34,14 @@ class FluxoJogo {
     // waiting handler and takes no more input on the screen.
     bool ComecaFim();
 
+    // How many questions the screen has asked: a handler that waited tells by it whether a
+    // newer question, with a state of its own, has been asked meanwhile.
+    std::uint32_t PerguntasFeitas() const { return perguntasFeitas_; }
+
   private:
     frmJogoForm& jogo_;
     bool encerrado_ = false;
+    std::uint32_t perguntasFeitas_ = 0;
 };
 
 // Rungs of the prize ladder by question 0 to 16: what a right answer reaches and what a wrong

@@ -180,6 +180,33 @@ TEST_F(Jogo, NoAfterAnAnswerReopensTheQuestionWhileTheCountdownRuns) {
     EXPECT_EQ(J().lblResposta[2].ForeColor(), 0x00FFFFu);
 }
 
+// The yes of a right answer returns only after the next question has been asked; an answer
+// clicked there before "qualaresposta" stays pending.
+TEST_F(Jogo, AnAnswerClickedAsTheNextQuestionIsAskedOutlivesTheYesBeforeIt) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    fechaStatus = false;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && frmStatus.Loaded()) {
+            feito = true;
+            frmStatus->Unload();
+            Clica(100, ALTURA_RESPOSTA[3]);
+        }
+    };
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(10);
+    ASSERT_EQ(NumPergunta, 2);
+    EXPECT_EQ(J().confirmacao.Acao, 1);
+    EXPECT_EQ(J().confirmacao.RespostaEscolhida, 3);
+    EXPECT_EQ(Mensagem(), "TEM CERTEZA?");
+    ClicaResposta(1);
+    EXPECT_FALSE(J().Image_alt[1].Visible());
+    Move(122 + 30, 400);
+    RunFor(1);
+    EXPECT_TRUE(J().botao[0].Visible());
+}
+
 TEST_F(Jogo, StopAsksFirstAndNoTakesItBack) {
     Comeca();
     ClicaParar();
