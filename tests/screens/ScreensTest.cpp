@@ -37,6 +37,37 @@ class Screens : public testing_support::ScreenTest {
     }
 };
 
+// With every highlight picture missing, the dialogs come in the order the pictures load: on
+// the name entry each button before its corner button, on the rules each corner button first.
+TEST_F(Screens, MissingHighlightPicturesAreAskedForIndexByIndex) {
+    StartAtMenu();
+    WriteFile("vazia/bgnome.bmp", testing_support::BmpBytes(640, 480));
+    WriteFile("vazia/bgregras.bmp", testing_support::BmpBytes(640, 480));
+    PastaPackage = Folder() + "vazia/";
+    const auto pedidas = [this](auto mostra) {
+        for (int i = 0; i < 6; ++i) {
+            backend().AnswerNext(ui::vbIgnore);
+        }
+        const auto antes = backend().Messages().size();
+        EXPECT_TRUE(Step(mostra));
+        std::vector<std::string> nomes;
+        const auto& caixas = backend().Messages();
+        for (auto i = antes; i < caixas.size() && nomes.size() < 6; ++i) {
+            // "... ao tentar abrir o arquivo:\r\r<name>\r"
+            const auto& texto = caixas[i].text;
+            const auto inicio = texto.find("\r\r") + 2;
+            nomes.push_back(texto.substr(inicio, texto.size() - inicio - 1));
+        }
+        return nomes;
+    };
+    EXPECT_EQ(pedidas([] { frmNome.Show(); }),
+              (std::vector<std::string>{"bot_nome_f1", "circ_nome_0", "bot_nome_f2", "circ_nome_1",
+                                        "bot_nome_f3", "circ_nome_2"}));
+    EXPECT_EQ(pedidas([] { frmRegras.Show(); }),
+              (std::vector<std::string>{"circ_regras_0", "bot_regra_0", "circ_regras_1",
+                                        "bot_regra_1", "circ_regras_2", "bot_regra_2"}));
+}
+
 TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
     Start();
     ASSERT_TRUE(frmIntro.Loaded());
