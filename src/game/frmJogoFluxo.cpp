@@ -89,7 +89,7 @@ void FluxoJogo::ProximaPergunta() {
 
 void FluxoJogo::lblResposta_Click(int Index) {
     auto& j = jogo_;
-    if (j.confirmacao.Acao != acao::NADA) {
+    if (encerrado_ || j.confirmacao.Acao != acao::NADA) {
         return;
     }
     j.confirmacao.Acao = acao::RESPOSTA;
@@ -204,6 +204,5 @@ bool FluxoJogo::ComecaFim() {
     }
     encerrado_ = true;
     ++SerieJogo;
-    jogo_.Enabled(false);
     return true;
 }

@@ -448,6 +448,32 @@ TEST_F(Jogo, LayoutAfterLoadingAndMessagesInCapitals) {
 
 // ---- The game ends once ----
 
+// The win's end waits 999 ms; meanwhile the keys and the corner buttons work, and nothing on
+// the stage plays the game.
+TEST_F(Jogo, KeysAndCornerButtonsWorkWhileTheWinEnds) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    NumPergunta = 16;
+    const auto modo = ModoTela;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && Mensagem() == "GANHOU!!!") {
+            feito = true;
+            Move(615 + 10, 38 + 6);
+            Clica(615 + 10, 38 + 6);
+            Clica(100, ALTURA_RESPOSTA[Errada()]);
+            PressKey(' ');
+        }
+    };
+    const auto marca = Marca();
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(2000);
+    EXPECT_NE(ModoTela, modo);
+    EXPECT_EQ(Efeitos(marca), (Sons{"click", "temcerteza", "tickone", "ganhou", "wood"}));
+    EXPECT_EQ(IndicePremio, 22);
+    EXPECT_TRUE(frmParabens.Loaded());
+}
+
 TEST_F(Jogo, TimeOutDuringTheBlinkOfYesEndsTheGameAsATimeOutOnly) {
     gametest::Relogio relogio(backend());
     Comeca();
