@@ -68,12 +68,12 @@ void Application::DoEvents() {
         while (box_->answer == 0 && backend_->PollEvent(event)) {
             AnswerBox(event);
         }
-        Draw();
-        return;
+    } else {
+        while (backend_->PollEvent(event)) {
+            Dispatch(event);
+        }
     }
-    while (backend_->PollEvent(event)) {
-        Dispatch(event);
-    }
+    // Beneath a message box the clock goes on: timers tick and sounds end.
     audio_->Update(Ticks());
     FireDueTimers();
     RunPosted();
@@ -97,14 +97,13 @@ void Application::Idle(std::uint32_t maxMs) {
     const auto until = [&](std::uint32_t due) {
         timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(due, now)));
     };
-    // Timers, sounds and posted work wait while a message box is open.
-    if (box_ == nullptr) {
-        for (const Timer* t : timers_) {
-            until(t->Due());
-        }
-        if (const auto due = audio_->NextDeadline()) {
-            until(*due);
-        }
+    for (const Timer* t : timers_) {
+        until(t->Due());
+    }
+    if (const auto due = audio_->NextDeadline()) {
+        until(*due);
+    }
+    {
         std::lock_guard<std::mutex> lock(postedMutex_);
         if (!posted_.empty()) {
             timeout = 0;

@@ -45,7 +45,8 @@ class Application {
     std::uint32_t Ticks() { return backend_->Ticks(); }
 
     // Handles every pending input event, due timer tick, audio deadline and posted event, and
-    // draws. While a message box is open only the box takes input, and nothing else runs.
+    // draws. While a message box is open only the box takes input; timers, sounds and posted
+    // events go on beneath it.
     void DoEvents();
     // Sleeps until input arrives, a timer or audio deadline falls due, or `maxMs` has passed.
     void Idle(std::uint32_t maxMs);

@@ -2,6 +2,8 @@
 // content and the virtual clock.
 #include "GameSupport.h"
 
+#include "db/DbTestSupport.h"
+
 #include "platform/Text.h"
 #include "screens/frmMenu.h"
 #include "screens/frmParabens.h"
@@ -362,6 +364,23 @@ TEST_F(Jogo, ListingShowsEveryQuestionOfTheDatabaseAndLeavesTheStore) {
     EXPECT_EQ(J().PerguntaAtual, 1);
 }
 
+// The countdown runs on under the listing's boxes: a time-out there ends the game once, and
+// the listing stops at the box that was open.
+TEST_F(Jogo, TimeOutUnderTheListingsBoxEndsTheGameAndTheListing) {
+    Comeca();
+    PressKey('8', 1, '*');
+    RunFor(1);
+    backend().AnswerNext(0);
+    backend().PushAt(backend().Ticks() + 45000, {ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    const auto marca = Marca();
+    Clica(220, 8); // "Todas Perg"
+    RunFor(1);
+    EXPECT_EQ(backend().Messages().size(), 1u);
+    EXPECT_EQ(Efeitos(marca), (Sons{"tempoacabando", "tempoesg"}));
+    EXPECT_FALSE(frmJogo.Loaded());
+    EXPECT_TRUE(frmMenu.Loaded());
+}
+
 // ---- Display ----
 
 // A text of `n` letters "m" and `k` letters "i" at 14 points whose one-line width is `largura`.
@@ -447,6 +466,42 @@ TEST_F(Jogo, LayoutAfterLoadingAndMessagesInCapitals) {
 }
 
 // ---- The game ends once ----
+
+// A level without rows says so while the fifth question's countdown still runs: a time-out
+// under that message ends the game once, and the right answer goes no further.
+TEST_F(Jogo, TimeOutUnderTheMissingLevelsMessageEndsTheGameOnce) {
+    std::vector<dbtest::Question> perguntas;
+    for (int i = 1; i <= 9; ++i) {
+        for (int nivel : {1, 3}) {
+            const std::string q = std::to_string(nivel) + "-" + std::to_string(i);
+            perguntas.push_back({nivel, nivel * 100 + i, {q, q + "a", q + "b", q + "c", q + "d"}});
+        }
+    }
+    WriteFile("perguntas.txt", dbtest::ToLines(perguntas));
+    std::filesystem::create_directories(Folder() + "graficos");
+    const auto escrito =
+        dbtest::WriteDatabase(Folder() + "perguntas.txt", Folder() + "graficos/bot_sc.bmp");
+    ASSERT_EQ(escrito.status, 0) << escrito.output;
+    PastaGraficos = Folder() + "graficos/";
+
+    Comeca();
+    for (int q = 1; q <= 4; ++q) {
+        Acerta();
+    }
+    ClicaResposta(Certa());
+    backend().AnswerNext(0);
+    backend().PushAt(backend().Ticks() + 45000, {ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    const auto marca = Marca();
+    ClicaSim();
+    RunFor(1000);
+    ASSERT_EQ(backend().Messages().size(), 1u);
+    EXPECT_EQ(backend().Messages()[0].text, "Dados não encontrados!");
+    EXPECT_EQ(Efeitos(marca), (Sons{"tickone", "tempoacabando", "tempoesg"}));
+    EXPECT_EQ(statusVistos, 4);
+    EXPECT_EQ(IndicePremio, 0);
+    EXPECT_FALSE(frmJogo.Loaded());
+    EXPECT_TRUE(frmPremio.Loaded());
+}
 
 // The win's end waits 999 ms; meanwhile the keys and the corner buttons work, and nothing on
 // the stage plays the game.

@@ -44,6 +44,8 @@ class HeadlessBackend : public Backend {
     void SetDisplays(std::vector<ScreenArea> displays) { displays_ = std::move(displays); }
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
+    // Input that arrives at the tick `at`, as a player acting later; a wait ends there.
+    void PushAt(std::uint32_t at, const InputEvent& event);
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
     // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
     // queued input. A box without a scripted answer gets Enter.
@@ -63,6 +65,11 @@ class HeadlessBackend : public Backend {
     int screenW_, screenH_;
     std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
+    struct Later {
+        std::uint32_t at;
+        InputEvent event;
+    };
+    std::vector<Later> later_; // by arrival, earliest first
     struct Answer {
         int answer;
         std::function<void()> before;
