@@ -3,6 +3,8 @@
 #include "GameSupport.h"
 
 #include "screens/frmMenu.h"
+#include "screens/frmPlacar.h"
+#include "screens/frmPremio.h"
 
 #include <deque>
 #include <utility>
@@ -497,6 +499,39 @@ TEST_F(Ajudas, SkipAfterALevelChangeAsksTheNextRowOfTheNewLevel) {
     EXPECT_EQ(Nivel, 2);
     Acerta();
     EXPECT_EQ(NumPergunta, 7);
+}
+
+// The first game stops at level 2 with a help used and its panel open; the second game of the
+// run starts as the first did.
+TEST_F(Ajudas, ASecondGameStartsCleanAfterAStopAtLevelTwo) {
+    Comeca();
+    for (int q = 1; q <= 5; ++q) {
+        Acerta();
+    }
+    PedeESim(1);
+    ClicaParar();
+    ClicaSim();
+    ASSERT_FALSE(frmJogo.Loaded());
+    ASSERT_EQ(Nivel, 2);
+    ASSERT_NE(IndicePremio, 0);
+    ASSERT_TRUE(Step([] {
+        frmPremio->Unload();
+        frmPlacar->Unload();
+    }));
+
+    Comeca();
+    EXPECT_EQ(Nivel, 1);
+    EXPECT_EQ(IndicePremio, 0);
+    EXPECT_EQ(J().PerguntaAtual, 1);
+    EXPECT_EQ(J().confirmacao.Acao, 0);
+    EXPECT_EQ(J().cronometro.Tempo, 1);
+    EXPECT_FALSE(J().pic_Ajuda.Visible());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(Sim(J().AjudaUsada[static_cast<std::size_t>(i)])) << i;
+        EXPECT_TRUE(J().Ajuda[i].Enabled()) << i;
+    }
+    EXPECT_TRUE(Mostra(J().Imagem_Valores.Picture(),
+                       std::string(QV_GAME_DIR) + "/Package/Graficos/valores 01.bmp"));
 }
 
 TEST_F(Ajudas, TheLastQuestionHasAllSixCoveredAndNoneTakesAClick) {
