@@ -22,7 +22,14 @@ release: configure
 run: game
 	$(BUILD)/release/game/quorvane
 
-test: test-release test-sanitize
+# Both halves run whatever the first gives; each prints its summary, and either failing fails.
+test:
+	@release=0; sanitize=0; \
+	$(MAKE) --no-print-directory test-release || release=$$?; \
+	$(MAKE) --no-print-directory test-sanitize || sanitize=$$?; \
+	echo "make test: release suite $$( [ $$release = 0 ] && echo passed || echo FAILED )," \
+	     "sanitizer suite $$( [ $$sanitize = 0 ] && echo passed || echo FAILED )"; \
+	[ $$release = 0 ] && [ $$sanitize = 0 ]
 
 test-release: release
 	cd $(BUILD)/release && ctest --output-on-failure -j$(JOBS)

@@ -92,6 +92,8 @@ void LayoutJogo::DesenhaTela() {
         lbl.Move(0, 0, 57, 37);
         lbl.FontSize(18);
         lbl.FontBold(true);
+        // The panel pictures draw a box on each label; the caption sits in its middle.
+        lbl.Alignment(ui::vbCenter);
     }
     for (int i = 0; i < 7; ++i) {
         j.prog[i].Caption(TESTES[i].legenda);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -101,6 +102,25 @@ TEST_F(PictureGenerator, FittedWordsStayInsideTheirBoxAndKeepTheirSizeInTheNarro
     TextStyle style;
     FitBold(fonts, "SIM", 60, 20, 13, style);
     EXPECT_EQ(style.points, 13);
+}
+
+// A button caption that cannot keep the shared minimum size stops the generator, so one long
+// word cannot end up far smaller than the captions beside it.
+TEST_F(PictureGenerator, ButtonCaptionsKeepTheMinimumSizeOrStopTheGenerator) {
+    for (const auto& [word, width, height] :
+         {std::tuple{"PLACAR", 51, 18}, std::tuple{"SIM", 41, 14}, std::tuple{"NÃO", 41, 14}}) {
+        const TextStyle style = ButtonCaption(fonts, word, width, height, 14, colors::kYellow);
+        const TextMask mask = RenderMask(fonts, style.face, style.points, word);
+        EXPECT_GE(style.points, kCaptionMinimum) << word;
+        EXPECT_LE(mask.ink.w, width) << word;
+        EXPECT_LE(mask.ink.h, height) << word;
+    }
+    try {
+        ButtonCaption(fonts, "RECORDES", 51, 18, 14, colors::kYellow);
+        FAIL() << "a word too long for its button was drawn small";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("RECORDES"), std::string::npos);
+    }
 }
 
 TEST_F(PictureGenerator, WrapBreaksAtBlanksOnlyWithANarrowerFirstLine) {

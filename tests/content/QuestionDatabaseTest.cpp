@@ -23,7 +23,7 @@ TEST(QuestionDatabase, EveryLevelHasEnoughCompleteQuestionsWithDistinctAnswers) 
     for (int level = 1; level <= 3; ++level) {
         dtSC.RecordSource = "Select * FROM dados WHERE nivel = " + std::to_string(level);
         dtSC.Refresh();
-        EXPECT_GE(dtSC.RecordCount(), 60) << "level " << level;
+        EXPECT_GE(dtSC.RecordCount(), 150) << "level " << level;
         for (dtSC.MoveFirst(); !dtSC.EOF_(); dtSC.MoveNext()) {
             const long cod = dtSC.FieldInt("cod");
             EXPECT_FALSE(dtSC.FieldText("pergunta").empty()) << cod;

@@ -109,6 +109,7 @@ bool isWholeNumber(const std::string& text) {
 
 TEST(QuestionsFile, EveryRowIsWellFormed) {
     std::set<long> codes;
+    std::set<std::string> questions;
     std::map<std::string, int> perLevel;
     for (const Row& row : readQuestionRows()) {
         SCOPED_TRACE("line " + std::to_string(row.lineNumber));
@@ -120,6 +121,7 @@ TEST(QuestionsFile, EveryRowIsWellFormed) {
         const long code = std::stol(f[1]);
         EXPECT_TRUE(code >= INT16_MIN && code <= INT16_MAX) << code;
         EXPECT_TRUE(codes.insert(code).second) << "duplicate code " << code;
+        EXPECT_TRUE(questions.insert(normalised(f[2])).second) << "repeated question " << f[2];
         std::set<std::string> answers;
         for (std::size_t i = 2; i < f.size(); ++i) {
             const int length = utf8Length(f[i]);
@@ -133,7 +135,7 @@ TEST(QuestionsFile, EveryRowIsWellFormed) {
         }
     }
     for (const char* level : {"1", "2", "3"}) {
-        EXPECT_GE(perLevel[level], 60) << "level " << level;
+        EXPECT_GE(perLevel[level], 150) << "level " << level;
     }
 }
 

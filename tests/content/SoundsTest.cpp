@@ -1,11 +1,19 @@
 // The sound part of the generated content pack, checked against the one list of sounds.
 
 #include "../../tools/soundgen/SoundManifest.h"
+#include "platform/Application.h"
+#include "platform/Form.h"
+#include "platform/MediaPlayer.h"
+#include "platform/SdlHandles.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/sdl/SdlAudio.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +26,10 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace soundgen;
@@ -304,4 +315,88 @@ TEST(SoundsTest, GeneratorWritesTheSameBytesAtEveryRun) {
                       readBytes(kGameDir / relativePath(wanted, n)));
         }
     fs::remove_all(again);
+}
+
+namespace {
+
+struct MusicPlayer : ui::Form {
+    ui::MediaPlayer player{*this, "music"};
+};
+
+double peakOf(const std::uint8_t* bytes, std::size_t length) {
+    double peak = 0;
+    for (std::size_t i = 0; i + 1 < length; i += 2) {
+        const auto sample = static_cast<std::int16_t>(bytes[i] | (bytes[i + 1] << 8));
+        peak = std::max(peak, std::abs(sample / 32768.0));
+    }
+    return peak;
+}
+
+// What the game's own mixer makes of the pack at full volume: the music's loudest sample as
+// the device received it, and the loudest one of each wave as decoded into the device's format.
+struct MixLevels {
+    double music = 0;
+    std::map<std::string, double> waves;
+};
+
+MixLevels levelsThroughTheMixer() {
+    const fs::path raw =
+        fs::path(testing::TempDir()) / ("quorvane_mix_" + std::to_string(getpid()) + ".raw");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    // The device takes each buffer at once, so the music plays in far less than its time.
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    MixLevels levels;
+    {
+        ui::Application app(std::make_unique<ui::HeadlessBackend>(), ui::OpenSdlAudio());
+        int rate = 0, channels = 0;
+        Uint16 format = 0;
+        EXPECT_TRUE(Mix_QuerySpec(&rate, &format, &channels) == 1 && format == AUDIO_S16LSB);
+        for (const SoundSpec& wanted : kSounds) {
+            for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n) {
+                const std::string name = relativePath(wanted, n);
+                if (wanted.format == Format::Wave) {
+                    const ui::ChunkPtr chunk(Mix_LoadWAV((kGameDir / name).c_str()));
+                    EXPECT_TRUE(chunk) << name;
+                    levels.waves[name] = chunk ? peakOf(chunk->abuf, chunk->alen) : 0;
+                    continue;
+                }
+                auto form = std::make_shared<MusicPlayer>();
+                form->Load();
+                bool done = false;
+                form->player.Done = [&](int) { done = true; };
+                form->player.FileName = (kGameDir / name).string();
+                form->player.Command("open");
+                form->player.Command("play");
+                // A bound on a hung device, not a measurement.
+                const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+                while (!done && std::chrono::steady_clock::now() < giveUp) {
+                    app.DoEvents();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+                EXPECT_TRUE(done) << name;
+            }
+        }
+    }
+    unsetenv("SDL_DISKAUDIODELAY");
+    const std::vector<std::uint8_t> bytes = readBytes(raw);
+    fs::remove(raw);
+    levels.music = peakOf(bytes.data(), bytes.size());
+    return levels;
+}
+
+} // namespace
+
+// The mixer adds the music and its channels, all at full volume, and clamps the sum: with the
+// loudest effect or narration at its peak on top of the music's, the sum stays below full
+// scale wherever the two meet.
+TEST(SoundsTest, TheLoudestSoundOverTheMusicNeverClips) {
+    const MixLevels levels = levelsThroughTheMixer();
+    const auto loudest =
+        std::max_element(levels.waves.begin(), levels.waves.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    ASSERT_NE(loudest, levels.waves.end());
+    EXPECT_GT(levels.music, 0.05) << "the music played silent";
+    EXPECT_LT(levels.music + loudest->second, 1.0)
+        << "music peak " << levels.music << ", " << loudest->first << " peak " << loudest->second;
 }

@@ -193,7 +193,8 @@ TEST_F(HostileFiles, DamagedSoundsAndMusicPlayOrStaySilent) {
             const auto start = std::chrono::steady_clock::now();
             audio->PlayEffect((dir / kind.name).string(), flags);
             const auto waited = std::chrono::steady_clock::now() - start;
-            EXPECT_LE(waited, std::chrono::milliseconds(length.value_or(0) + 1500)) << round;
+            // A bound for a hang, not a timing: a loaded sanitizer run can take seconds.
+            EXPECT_LE(waited, std::chrono::milliseconds(length.value_or(0) + 10000)) << round;
             voice->Open((dir / kind.name).string());
             voice->Play();
             voice->Close();

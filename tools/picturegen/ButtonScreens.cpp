@@ -33,10 +33,9 @@ Emblem Arrowed(std::string_view word, int direction) {
                               static_cast<int>(2 * r) + 2, static_cast<int>(2 * r) + 2},
                              Polygon({{back, top}, {tip, (top + bottom) / 2}, {back, bottom}}),
                              Solid(ink));
-            TextStyle style;
-            FitBold(fonts, word, static_cast<int>(r * 1.6f), static_cast<int>(r * 0.4f), 10, style);
-            style.paint = Solid(ink);
-            DrawCentred(canvas, fonts, word, cx, cy + r * 0.42f, style);
+            DrawCentred(canvas, fonts, word, cx, cy + r * 0.42f,
+                        ButtonCaption(fonts, word, static_cast<int>(r * 1.6f),
+                                      static_cast<int>(r * 0.4f), 12, ink));
         };
 }
 
@@ -64,7 +63,7 @@ void DrawMenu(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-0"), WordWithKey("JOGAR", "ENTER"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-1"), Word("REGRAS"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-2"), Word("SAIR"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-3"), Word("RECORDES"), v.light);
+    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-3"), Word("PLACAR"), v.light);
     DrawCornerBalls(canvas, Corners("circ_intro_"), v.light);
 }
 
@@ -112,7 +111,10 @@ void DrawScores(Canvas& canvas, FontBook& fonts, const Variant& v) {
     }
     DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_menu"), Word("MENU"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_limpar"), Word("LIMPAR"), v.light);
-    DrawCornerBalls(canvas, Corners("circ_placar_"), v.light);
+    // The board loads its corner highlights but never lights them; only they show the balls.
+    if (v.light == Light::Lit) {
+        DrawCornerBalls(canvas, Corners("circ_placar_"), v.light);
+    }
 }
 
 void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
@@ -124,7 +126,6 @@ void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawPanel(canvas, {154, 277, 334, 183}, 10);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_0"), Word("SIM"), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_1"), Word("NÃO"), v.light);
-    DrawCornerBalls(canvas, Corners("circ_regras_"), v.light);
 }
 
 void DrawRules(Canvas& canvas, FontBook& fonts, const Variant& v) {
@@ -132,7 +133,7 @@ void DrawRules(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawLogo(canvas, fonts, 320, 52, 40);
     DrawCentred(canvas, fonts, "REGRAS DO JOGO", 320, 122, GoldTitle(28, 122));
     DrawPanel(canvas, {29, 165, 581, 213}, 8);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_0"), Arrowed("AVANÇAR", 1), v.light);
+    DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_0"), Arrowed("SEGUIR", 1), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_1"), Arrowed("VOLTAR", -1), v.light);
     DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_2"), Word("JOGAR"), v.light);
     DrawCornerBalls(canvas, Corners("circ_regras_"), v.light);

@@ -140,9 +140,8 @@ Emblem SkipSymbol() {
                              Solid(ink));
         }
         DrawCentred(canvas, fonts, "PULO", cx, cy + r * 0.32f,
-                    Plain(FitPoints(fonts, Face::SansBold, "PULO", static_cast<int>(r * 1.3f),
-                                    static_cast<int>(r * 0.45f), 11),
-                          ink));
+                    ButtonCaption(fonts, "PULO", static_cast<int>(r * 1.3f),
+                                  static_cast<int>(r * 0.45f), 11, ink));
     };
 }
 
@@ -206,13 +205,13 @@ void DrawValues(Canvas& canvas, FontBook& fonts, int step) {
         const float x1 = x0 + 76;
         const auto y0 = static_cast<float>(area.y + 2);
         const auto y1 = static_cast<float>(area.Bottom() - 2);
-        const Rect bounds{static_cast<int>(x0) - 2, area.y - 24, 82, area.h + 24};
-        // Just below the help panels, which reach down to y 369 when open.
+        const Rect bounds{static_cast<int>(x0) - 2, area.y, 82, area.h};
+        // Under the values: the help panels, when open, reach down to just above them.
         TextStyle heading = Plain(8, kColumnColors[i]);
         heading.shadow = kBlack;
         heading.shadowOffset = 1;
-        DrawCentred(canvas, fonts, headings[i], (x0 + x1) / 2, static_cast<float>(area.y) - 5,
-                    heading);
+        DrawCentred(canvas, fonts, headings[i], (x0 + x1) / 2,
+                    static_cast<float>(area.Bottom()) + 9, heading);
         canvas.FillShape(bounds, Box(x0, y0, x1, y1, 8), Solid(kColumnColors[i]),
                          step == 0 ? 0.45f : 1.0f);
         canvas.FillShape(bounds, Box(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 6),

@@ -14,6 +14,7 @@ constexpr std::array<Rect, 4> kCards = {
     {{32, 85, 61, 91}, {72, 78, 61, 91}, {111, 70, 61, 91}, {151, 63, 61, 91}}};
 constexpr int kLabelWidth = 57;
 constexpr int kLabelHeight = 37;
+constexpr int kLabelPoints = 18;
 
 enum class CardSide { Back, LitBack, Face };
 
@@ -88,16 +89,20 @@ Canvas RenderCard(FontBook& fonts, int card, CardSide side, int number) {
     });
 }
 
-void DrawLabelSlot(Canvas& canvas, int x, int y) {
+// A box exactly on a label. The game writes the caption's line from the label's top, so the
+// dark field is centred on where the figures of that line fall and the frame fills the rest.
+void DrawLabelSlot(Canvas& canvas, FontBook& fonts, int x, int y) {
     const auto x0 = static_cast<float>(x);
     const auto y0 = static_cast<float>(y);
+    const float figures = RenderMask(fonts, Face::SansBold, kLabelPoints, "0").ink.Cy();
+    const float fieldBottom = y0 + 2 * figures - 2;
     const Rect bounds{x - 4, y - 4, kLabelWidth + 10, kLabelHeight + 10};
     canvas.FillShape(bounds, Box(x0 + 2, y0 + 3, x0 + kLabelWidth + 2, y0 + kLabelHeight + 3, 8),
                      Solid(kBlack), 0.5f, 3);
     canvas.FillShape(bounds, Box(x0, y0, x0 + kLabelWidth, y0 + kLabelHeight, 8),
                      VerticalGradient(y0, kGoldLight, y0 + kLabelHeight, kGoldDeep));
-    canvas.FillShape(bounds, Box(x0 + 2, y0 + 2, x0 + kLabelWidth - 2, y0 + kLabelHeight - 2, 6),
-                     VerticalGradient(y0, Hex(0x2A2290), y0 + kLabelHeight, Hex(0x0C0840)));
+    canvas.FillShape(bounds, Box(x0 + 2, y0 + 2, x0 + kLabelWidth - 2, fieldBottom, 6),
+                     VerticalGradient(y0, Hex(0x2A2290), fieldBottom, Hex(0x0C0840)));
 }
 
 // The track of the panel's ten-second bar, which the game draws at (28, 175), 185 x 3.
@@ -125,7 +130,7 @@ void DrawGuests(Canvas& canvas, FontBook& fonts) {
                   shirts[g]);
     }
     for (const auto& [x, y] : slots) {
-        DrawLabelSlot(canvas, x, y);
+        DrawLabelSlot(canvas, fonts, x, y);
     }
     DrawBarTrack(canvas);
 }
@@ -142,7 +147,7 @@ void DrawBoards(Canvas& canvas, FontBook& fonts) {
     }
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const auto [x, y] = slots[i];
-        DrawLabelSlot(canvas, x, y);
+        DrawLabelSlot(canvas, fonts, x, y);
         const float tx = static_cast<float>(x) + 2;
         const float ty = static_cast<float>(y) - 2;
         canvas.FillShape({x - 10, y - 12, 24, 24}, Circle(tx, ty, 8),

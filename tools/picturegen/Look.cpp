@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 
 namespace picturegen {
 namespace {
@@ -127,11 +129,21 @@ void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness) {
                      VerticalGradient(y0, Hex(0x1A1660), y1, Hex(0x0E0A36)), 0.94f);
 }
 
+TextStyle ButtonCaption(FontBook& fonts, std::string_view word, int maxWidth, int maxHeight,
+                        int largest, Color ink) {
+    TextStyle style;
+    FitBold(fonts, word, maxWidth, maxHeight, largest, style);
+    if (style.points < kCaptionMinimum) {
+        throw std::runtime_error("caption does not fit its button: " + std::string(word));
+    }
+    style.paint = Solid(ink);
+    return style;
+}
+
 Emblem Word(std::string_view word) {
     return [word](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
-        TextStyle style;
-        FitBold(fonts, word, static_cast<int>(r * 1.75f), static_cast<int>(r * 0.62f), 14, style);
-        style.paint = Solid(ink);
+        TextStyle style = ButtonCaption(fonts, word, static_cast<int>(r * 1.75f),
+                                        static_cast<int>(r * 0.62f), 14, ink);
         // Light letters stand out from the dark face with a shadow; dark ones need none.
         if (ink.r + ink.g + ink.b > 1.5f) {
             style.shadow = kBlack;

@@ -63,6 +63,13 @@ void DrawLogo(Canvas& canvas, FontBook& fonts, float cx, float cy, int points);
 // A dark panel with a gold edge around `area`.
 void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness = 3.0f);
 
+// Every button caption is at least this size, in the regular or the narrow bold face.
+inline constexpr int kCaptionMinimum = 10;
+// The largest bold caption up to `largest` points whose ink fits maxWidth x maxHeight. Throws
+// when the word does not fit even at the minimum size: such a word needs a shorter one.
+TextStyle ButtonCaption(FontBook& fonts, std::string_view word, int maxWidth, int maxHeight,
+                        int largest, Color ink);
+
 // What a round button carries at its centre, given its inner radius and ink colour.
 using Emblem = std::function<void(Canvas&, FontBook&, float cx, float cy, float r, Color ink)>;
 Emblem Word(std::string_view word);

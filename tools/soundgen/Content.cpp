@@ -10,8 +10,15 @@ namespace soundgen {
 
 namespace {
 
-constexpr float kSpeechPeak = 0.9f;
-constexpr float kKnockPeak = 0.7f;
+// Voices and effects play over the music, which the mixer adds at full volume: their peaks
+// leave the music's room below full scale.
+constexpr float kSpeechPeak = 0.58f;
+constexpr float kKnockPeak = 0.45f;
+
+// Voice variants without breath noise: espeak-ng draws that noise at random, and a pack built
+// with it was seen to differ from a rebuild of the same sources.
+constexpr const char* kFemale = "f4";
+constexpr const char* kMale = "m3";
 
 struct Spoken {
     std::string_view name;
@@ -23,50 +30,50 @@ std::vector<Spoken> spokenEffects() {
     return {
         {"qualaresposta",
          {{"Qual é a resposta?"},
-          {"E então, qual é a resposta?", "f3", 55},
-          {"Pense bem. Qual é a resposta?", "m3", 42}}},
+          {"E então, qual é a resposta?", kFemale, 55},
+          {"Pense bem. Qual é a resposta?", kMale, 42}}},
         {"temcerteza",
-         {{"Tem certeza?"}, {"Você tem certeza?", "f3", 58}, {"Está certo disso?", "m3", 40}}},
+         {{"Tem certeza?"}, {"Você tem certeza?", kFemale, 58}, {"Está certo disso?", kMale, 40}}},
         {"acerto",
          {{"Certa resposta!", "", 60},
-          {"Acertou! Muito bem!", "f3", 62},
-          {"Resposta certa, parabéns!", "m3", 52}}},
+          {"Acertou! Muito bem!", kFemale, 62},
+          {"Resposta certa, parabéns!", kMale, 52}}},
         {"errar",
          {{"Que pena, você errou.", "", 38},
-          {"Resposta errada!", "f3", 45},
-          {"Ah, não foi dessa vez.", "m3", 35}}},
+          {"Resposta errada!", kFemale, 45},
+          {"Ah, não foi dessa vez.", kMale, 35}}},
         {"ganhou",
          {{"Você ganhou um milhão de reais!", "", 65},
-          {"É o milhão! Você ganhou!", "f3", 66},
-          {"Incrível! Você ganhou o prêmio máximo!", "m3", 60}}},
+          {"É o milhão! Você ganhou!", kFemale, 66},
+          {"Incrível! Você ganhou o prêmio máximo!", kMale, 60}}},
         {"parar",
          {{"Você parou. Boa decisão!"},
-          {"Parou! Leva para casa o que ganhou.", "f3", 52},
-          {"Melhor parar por aqui.", "m3", 44}}},
+          {"Parou! Leva para casa o que ganhou.", kFemale, 52},
+          {"Melhor parar por aqui.", kMale, 44}}},
         {"pular",
          {{"Pulou! Vamos para a próxima pergunta."},
-          {"Vamos pular essa pergunta.", "f3", 55},
-          {"Tudo bem, próxima pergunta!", "m3", 48}}},
+          {"Vamos pular essa pergunta.", kFemale, 55},
+          {"Tudo bem, próxima pergunta!", kMale, 48}}},
         {"tempoesg",
          {{"Seu tempo esgotou!", "", 45},
-          {"O tempo acabou!", "f3", 50},
-          {"Acabou o tempo!", "m3", 40}}},
+          {"O tempo acabou!", kFemale, 50},
+          {"Acabou o tempo!", kMale, 40}}},
         {"tempoacabando",
          {{"Seu tempo está acabando!", "", 58, 175},
-          {"Depressa, o tempo está acabando!", "f3", 62, 180},
-          {"Rápido, o tempo está no fim!", "m3", 55, 175}}},
+          {"Depressa, o tempo está acabando!", kFemale, 62, 180},
+          {"Rápido, o tempo está no fim!", kMale, 55, 175}}},
         {"ajudacartas",
          {{"Escolha uma carta."},
-          {"Pegue uma das cartas!", "f3", 56},
-          {"Vamos às cartas. Escolha uma!", "m3", 46}}},
+          {"Pegue uma das cartas!", kFemale, 56},
+          {"Vamos às cartas. Escolha uma!", kMale, 46}}},
         {"ajudaconvid",
          {{"Vamos ouvir os nossos convidados."},
-          {"Convidados, qual é a sua opinião?", "f3", 55},
-          {"Vejamos o que dizem os convidados.", "m3", 45}}},
+          {"Convidados, qual é a sua opinião?", kFemale, 55},
+          {"Vejamos o que dizem os convidados.", kMale, 45}}},
         {"placas",
          {{"Plateia, levantem as placas!"},
-          {"Vamos ver o que a plateia acha.", "f3", 55},
-          {"Atenção, plateia! Mostrem as placas!", "m3", 48}}},
+          {"Vamos ver o que a plateia acha.", kFemale, 55},
+          {"Atenção, plateia! Mostrem as placas!", kMale, 48}}},
         {"boasorte", {{"Boa sorte!", "", 58}}},
         {"tchau", {{"Tchau! Até a próxima!", "", 55}}},
         {"conhecer", {{"Olá! Vamos nos conhecer? Digite o seu nome.", "", 55}}},

@@ -3,6 +3,7 @@
 #include "Midi.h"
 
 #include <array>
+#include <cmath>
 
 namespace soundgen {
 
@@ -43,6 +44,14 @@ constexpr std::array<Chord, 12> kProgression{{
     {40, {56, 59, 62}}, // E7
 }};
 
+// Every part's channel volume is scaled by this. The mixer adds the music at full volume to a
+// voice or an effect, and the music's peak must leave the loudest of them room to full scale.
+constexpr double kMusicLevel = 0.65;
+
+void channelVolume(MidiTrack& track, int channel, int volume) {
+    track.controller(0, channel, 7, static_cast<int>(std::lround(volume * kMusicLevel)));
+}
+
 // Intensity grows over the loop and falls back at its end.
 int swell(int bar, int base) {
     return base + (bar % 8) * 3;
@@ -57,7 +66,7 @@ MidiTrack conductor() {
 MidiTrack strings() {
     MidiTrack track;
     track.program(0, kStringsChannel, kStrings);
-    track.controller(0, kStringsChannel, 7, 70);
+    channelVolume(track, kStringsChannel, 70);
     for (int bar = 0; bar < kBars; bar += 2) {
         const Chord& chord = kProgression[static_cast<std::size_t>(bar / 2)];
         for (int key : chord.upper)
@@ -69,7 +78,7 @@ MidiTrack strings() {
 MidiTrack bass() {
     MidiTrack track;
     track.program(0, kBassChannel, kSynthBass);
-    track.controller(0, kBassChannel, 7, 76);
+    channelVolume(track, kBassChannel, 76);
     for (int bar = 0; bar < kBars; ++bar) {
         const int root = kProgression[static_cast<std::size_t>(bar / 2)].root - 12;
         for (std::uint32_t step = 0; step < 8; ++step) {
@@ -84,7 +93,7 @@ MidiTrack bass() {
 MidiTrack pizzicato() {
     MidiTrack track;
     track.program(0, kPizzicatoChannel, kPizzicato);
-    track.controller(0, kPizzicatoChannel, 7, 62);
+    channelVolume(track, kPizzicatoChannel, 62);
     for (int bar = 0; bar < kBars; ++bar) {
         const Chord& chord = kProgression[static_cast<std::size_t>(bar / 2)];
         const std::array<int, 4> figure{chord.upper[0], chord.upper[1], chord.upper[2],
@@ -109,7 +118,7 @@ MidiTrack brass() {
                                             {71, 2 * kQuarter, 2 * kQuarter}}};
     MidiTrack track;
     track.program(0, kBrassChannel, kBrass);
-    track.controller(0, kBrassChannel, 7, 62);
+    channelVolume(track, kBrassChannel, 62);
     for (int bar = 3; bar < kBars; bar += 4) {
         const int lift = bar >= kBars / 2 ? 1 : 0;
         for (const CallNote& note : call)
@@ -123,7 +132,7 @@ MidiTrack brass() {
 MidiTrack timpani() {
     MidiTrack track;
     track.program(0, kTimpaniChannel, kTimpani);
-    track.controller(0, kTimpaniChannel, 7, 70);
+    channelVolume(track, kTimpaniChannel, 70);
     for (int bar = 7; bar < kBars; bar += 8)
         for (std::uint32_t step = 8; step < 16; ++step)
             track.note(bar * kBar + step * kSixteenth, kTimpaniChannel, 40,
@@ -134,7 +143,7 @@ MidiTrack timpani() {
 // A heartbeat on the kick under a ticking hi-hat.
 MidiTrack drums() {
     MidiTrack track;
-    track.controller(0, kDrumChannel, 7, 70);
+    channelVolume(track, kDrumChannel, 70);
     for (int bar = 0; bar < kBars; ++bar) {
         const std::uint32_t start = bar * kBar;
         for (std::uint32_t beat : {0u, 2u}) {

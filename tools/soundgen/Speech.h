@@ -15,7 +15,7 @@ struct Utterance {
         : text(std::move(text)), variant(std::move(variant)), pitch(pitch), speed(speed) {}
 
     std::string text;
-    std::string variant; // espeak-ng voice variant ("m3", "f2"); empty for the plain voice
+    std::string variant; // espeak-ng voice variant ("m3", "f4"); empty for the plain voice
     int pitch = 50;      // 0 .. 99
     int speed = 150;     // words per minute
 };

@@ -119,13 +119,38 @@ SDL_Cursor* CreateUpArrow() {
     return SDL_CreateCursor(data, mask, 16, 16, 7, 0);
 }
 
+bool StartVideoDriver(const char* driver) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+// Only a driver that shows a window to a person will do: left to itself, SDL falls back to one
+// that draws nowhere, and the program would run unseen. A busy X display can refuse a first
+// connection, so it is asked again for a moment. SDL's own variable still chooses, for tests.
+void StartVideo() {
+    if (StartVideoDriver("x11") || StartVideoDriver("wayland")) {
+        return;
+    }
+    constexpr Uint32 kPatienceMs = 1000;
+    const Uint32 deadline = SDL_GetTicks() + kPatienceMs;
+    while (!SDL_TICKS_PASSED(SDL_GetTicks(), deadline)) {
+        SDL_Delay(100);
+        if (StartVideoDriver("x11")) {
+            return;
+        }
+    }
+    throw RuntimeError(ERR_FILE_ACCESS, "Nenhuma tela disponível: o jogo precisa de uma sessão "
+                                        "gráfica X11 ou Wayland para abrir a sua janela.");
+}
+
 } // namespace
 
 SdlBackend::SdlBackend() {
     InstallX11ErrorHandler();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        throw RuntimeError(ERR_FILE_ACCESS, std::string("Vídeo indisponível: ") + SDL_GetError());
+    if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        throw RuntimeError(ERR_FILE_ACCESS, std::string("SDL indisponível: ") + SDL_GetError());
     }
+    StartVideo();
     if (TTF_Init() != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("Fontes indisponíveis: ") + TTF_GetError());
     }
@@ -204,6 +229,25 @@ void SdlBackend::PointerInWindow(int eventX, int eventY, InputEvent& out) const 
     out.screenY = static_cast<float>(screenY);
 }
 
+// SDL drops a move that leaves the pointer at the same place in the window, as a drag step
+// does once the window has followed the last one; so while the left button is held the
+// pointer is asked for directly, and a place on the screen not yet reported becomes a move.
+bool SdlBackend::DragStep(InputEvent& out) {
+    if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) == 0) {
+        return false;
+    }
+    InputEvent step;
+    step.kind = InputEvent::Kind::MouseMove;
+    PointerInWindow(0, 0, step);
+    if (!step.onScreen || (step.screenX == reportedX_ && step.screenY == reportedY_)) {
+        return false;
+    }
+    step.button = ButtonBits(SDL_GetMouseState(nullptr, nullptr));
+    step.shift = ShiftBits(SDL_GetModState());
+    out = step;
+    return true;
+}
+
 bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
     switch (e.type) {
     case SDL_QUIT:
@@ -273,13 +317,29 @@ bool SdlBackend::PollEvent(InputEvent& event) {
         InputEvent translated;
         if (Translate(e, translated)) {
             event = translated;
+            Reported(event);
             return true;
         }
+    }
+    if (DragStep(event)) {
+        Reported(event);
+        return true;
     }
     return false;
 }
 
+void SdlBackend::Reported(const InputEvent& event) {
+    if (event.onScreen) {
+        reportedX_ = event.screenX;
+        reportedY_ = event.screenY;
+    }
+}
+
 void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
+    // A drag's steps that SDL drops wake nothing: the pointer is looked at again soon.
+    if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) {
+        timeoutMs = std::min<std::uint32_t>(timeoutMs, kDragPollMs);
+    }
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 1u << 30)));
 }
 

@@ -31,6 +31,8 @@ class SdlBackend : public Backend {
     void ApplyGeometry(const Form& top);
     bool Translate(const SDL_Event& e, InputEvent& out);
     void PointerInWindow(int eventX, int eventY, InputEvent& out) const;
+    bool DragStep(InputEvent& out);
+    void Reported(const InputEvent& event);
     SDL_Cursor* SystemCursor(int code);
 
     WindowPtr window_;
@@ -42,6 +44,8 @@ class SdlBackend : public Backend {
     std::map<int, CursorPtr> cursors_;
     CursorPtr customCursor_;
     const void* customCursorSource_ = nullptr;
+    static constexpr std::uint32_t kDragPollMs = 10;
+    float reportedX_ = 0, reportedY_ = 0; // the pointer's last place on the screen handed on
     bool pendingKeyPress_ = false;
     InputEvent keyPress_;
 };
