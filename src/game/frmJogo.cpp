@@ -53,6 +53,12 @@ void frmJogoForm::AcaoInicio() {
     fluxo.IniciaJogo();
 }
 
+void frmJogoForm::botao_Click(int Index) {
+    if (!fluxo.FimComecou()) {
+        TelaPadrao::botao_Click(Index);
+    }
+}
+
 void frmJogoForm::AcaoBotao(int Index) {
     confirmacao.AcaoBotao(Index);
 }

@@ -24,6 +24,7 @@ class frmJogoForm : public TelaPadrao {
 
     void Form_Load() override;
     void Form_KeyPress(int KeyAscii) override;
+    void botao_Click(int Index) override;
 
     // The question database.
     ui::DataControl dtSC;

@@ -55,8 +55,8 @@ void AjudasJogo::BloqueiaAjudas() {
 // Lit and enabled only while nothing is pending and the help is unused. An answer or the stop
 // button may still be taken during the blink; the help then gives way to it.
 void AjudasJogo::Ajuda_Click(int Index) {
-    if (!TocaSom("tickone") || !PiscaControle(jogo_.Ajuda[Index], 4, 50) ||
-        jogo_.confirmacao.Acao != acao::NADA) {
+    if (jogo_.fluxo.FimComecou() || !TocaSom("tickone") ||
+        !PiscaControle(jogo_.Ajuda[Index], 4, 50) || jogo_.confirmacao.Acao != acao::NADA) {
         return;
     }
     switch (Index) {

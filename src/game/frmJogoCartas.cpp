@@ -64,7 +64,7 @@ void CartasJogo::carta_MouseMove(int Index) {
 }
 
 void CartasJogo::carta_MouseDown(int Index) {
-    if (!CartasAtivas) {
+    if (!CartasAtivas || jogo_.fluxo.FimComecou()) {
         return;
     }
     CartasAtivas = false;

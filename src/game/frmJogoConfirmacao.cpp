@@ -47,6 +47,7 @@ void ConfirmacaoJogo::Cancela() {
 
 void ConfirmacaoJogo::AcaoBotao(int Index) {
     const Guarda guarda;
+    const auto pergunta = jogo_.fluxo.PerguntasFeitas();
     jogo_.exibicao.MostraMensagem("");
     jogo_.botao[Index].Visible(false);
     if (Index == BOTAO_SIM && Acao == acao::CARTAS) {
@@ -64,8 +65,9 @@ void ConfirmacaoJogo::AcaoBotao(int Index) {
     if (!guarda) {
         return;
     }
-    // A stop request survives the click; every other path leaves nothing pending.
-    if (Acao != acao::PARAR) {
+    // A stop request survives the click; every other path leaves nothing pending. A yes that
+    // led to the next question leaves it alone: an answer may already be pending there.
+    if (Acao != acao::PARAR && jogo_.fluxo.PerguntasFeitas() == pergunta) {
         Acao = acao::NADA;
     }
 }

@@ -71,6 +71,7 @@ void FluxoJogo::FazPergunta() {
         j.exibicao.PoeAlternativa(Respostas.at(linha)[Linha(a)], a);
     }
     j.layout.MostraValores();
+    ++perguntasFeitas_;
     j.confirmacao.Acao = acao::NADA;
     j.exibicao.TravaAlternativas(false);
     j.ajudas.HabilitaAjudas(true);
@@ -88,7 +89,7 @@ void FluxoJogo::ProximaPergunta() {
 
 void FluxoJogo::lblResposta_Click(int Index) {
     auto& j = jogo_;
-    if (j.confirmacao.Acao != acao::NADA) {
+    if (encerrado_ || j.confirmacao.Acao != acao::NADA) {
         return;
     }
     j.confirmacao.Acao = acao::RESPOSTA;
@@ -203,6 +204,5 @@ bool FluxoJogo::ComecaFim() {
     }
     encerrado_ = true;
     ++SerieJogo;
-    jogo_.Enabled(false);
     return true;
 }

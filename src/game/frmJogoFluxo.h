@@ -31,12 +31,20 @@ class FluxoJogo {
 
     // The first step of every path that ends the game: false when another path has already
     // begun the end, which this one then leaves alone. It counts the game as ended for every
-    // waiting handler and takes no more input on the screen.
+    // waiting handler.
     bool ComecaFim();
+    // Once the end has begun, the screen takes only its keys, the corner buttons and the drag;
+    // nothing that plays the game.
+    bool FimComecou() const { return encerrado_; }
+
+    // How many questions the screen has asked: a handler that waited tells by it whether a
+    // newer question, with a state of its own, has been asked meanwhile.
+    std::uint32_t PerguntasFeitas() const { return perguntasFeitas_; }
 
   private:
     frmJogoForm& jogo_;
     bool encerrado_ = false;
+    std::uint32_t perguntasFeitas_ = 0;
 };
 
 // Rungs of the prize ladder by question 0 to 16: what a right answer reaches and what a wrong

@@ -20,6 +20,9 @@ void JanelaJogo::TestaHover(int x, int y) {
     for (int i = 0; i <= 2; ++i) {
         AcendeSobMouse(x, y, j.ImagemControl[i]);
     }
+    if (j.fluxo.FimComecou()) {
+        return;
+    }
     if (acao == acao::NADA) {
         AcendeSobMouse(x, y, j.botao[2]);
     } else if (acao >= acao::RESPOSTA && acao <= acao::PARAR) {
@@ -40,6 +43,9 @@ void JanelaJogo::TestaHover(int x, int y) {
 
 void JanelaJogo::prog_Click(int Index) {
     auto& j = jogo_;
+    if (j.fluxo.FimComecou()) {
+        return;
+    }
     switch (Index) {
     case 1:
         j.ajudas.AjudaConvidados();

@@ -44,7 +44,10 @@ std::array<std::int16_t, 4> VotosPlacas(std::int16_t certa, std::int16_t nivel,
     }
     std::array<std::int16_t, 4> contagem{};
     for (const auto voto : votos) {
-        ++contagem.at(Indice(voto - 1));
+        // A right alternative of 0 (a level without rows) is a vote for none of the four.
+        if (voto >= 1 && voto <= 4) {
+            ++contagem[Indice(voto - 1)];
+        }
     }
     return contagem;
 }

@@ -68,12 +68,12 @@ void Application::DoEvents() {
         while (box_->answer == 0 && backend_->PollEvent(event)) {
             AnswerBox(event);
         }
-        Draw();
-        return;
+    } else {
+        while (backend_->PollEvent(event)) {
+            Dispatch(event);
+        }
     }
-    while (backend_->PollEvent(event)) {
-        Dispatch(event);
-    }
+    // Beneath a message box the clock goes on: timers tick and sounds end.
     audio_->Update(Ticks());
     FireDueTimers();
     RunPosted();
@@ -97,14 +97,13 @@ void Application::Idle(std::uint32_t maxMs) {
     const auto until = [&](std::uint32_t due) {
         timeout = std::min<std::int64_t>(timeout, std::max<std::int32_t>(0, Until(due, now)));
     };
-    // Timers, sounds and posted work wait while a message box is open.
-    if (box_ == nullptr) {
-        for (const Timer* t : timers_) {
-            until(t->Due());
-        }
-        if (const auto due = audio_->NextDeadline()) {
-            until(*due);
-        }
+    for (const Timer* t : timers_) {
+        until(t->Due());
+    }
+    if (const auto due = audio_->NextDeadline()) {
+        until(*due);
+    }
+    {
         std::lock_guard<std::mutex> lock(postedMutex_);
         if (!posted_.empty()) {
             timeout = 0;
@@ -243,6 +242,7 @@ void Application::AnswerBox(const InputEvent& event) {
         }
         break;
     case InputEvent::Kind::KeyDown:
+        keyOwner_.reset();
         if (event.key == KEY_ENTER || event.key == KEY_SPACE) {
             box.answer = dialog.DefaultAnswer();
         } else if (event.key == KEY_ESCAPE && dialog.CancelAnswer() != 0) {
@@ -374,16 +374,24 @@ void Application::Dispatch(const InputEvent& event) {
         End(0);
     }
     Form* top = TopForm();
+    if (event.kind == InputEvent::Kind::KeyDown) {
+        keyOwner_.reset();
+    }
     if (top == nullptr || !top->Enabled()) {
         return;
     }
     HandlerScope scope(*top);
     switch (event.kind) {
     case InputEvent::Kind::KeyDown:
+        keyOwner_ = top->weak_from_this();
         top->Form_KeyDown(event.key, event.shift);
         break;
     case InputEvent::Kind::KeyPress:
-        top->Form_KeyPress(event.key);
+        // A screen that closed or went under another since its key-down does not get the
+        // character, nor does the screen now on top.
+        if (keyOwner_.lock().get() == top) {
+            top->Form_KeyPress(event.key);
+        }
         break;
     case InputEvent::Kind::Restored:
         top->WindowState(event.button);

@@ -45,7 +45,8 @@ class Application {
     std::uint32_t Ticks() { return backend_->Ticks(); }
 
     // Handles every pending input event, due timer tick, audio deadline and posted event, and
-    // draws. While a message box is open only the box takes input, and nothing else runs.
+    // draws. While a message box is open only the box takes input; timers, sounds and posted
+    // events go on beneath it.
     void DoEvents();
     // Sleeps until input arrives, a timer or audio deadline falls due, or `maxMs` has passed.
     void Idle(std::uint32_t maxMs);
@@ -122,6 +123,8 @@ class Application {
     int customHotX_ = 0, customHotY_ = 0;
     // Mouse capture: the control that took the press keeps the pointer until release.
     std::weak_ptr<Control> capture_;
+    // The screen that took the last key-down: the character its key types is for it alone.
+    std::weak_ptr<Form> keyOwner_;
     int buttonsHeld_ = 0;
     float mouseX_ = 0, mouseY_ = 0;
     int shownPointer_ = -1;

@@ -68,10 +68,14 @@ void TelaPadrao::Form_Load() {
     CursorTela(ui::vbDefault);
 }
 
+void TelaPadrao::CarregaCanto(const std::string& prefixo, int i) {
+    ImagemControl[i].Visible(false);
+    CarregaFigura(ImagemControl[i], prefixo + std::to_string(i));
+}
+
 void TelaPadrao::CarregaCantos(const std::string& prefixo) {
     for (int i = 0; i < 3; ++i) {
-        ImagemControl[i].Visible(false);
-        CarregaFigura(ImagemControl[i], prefixo + std::to_string(i));
+        CarregaCanto(prefixo, i);
     }
 }
 

@@ -58,7 +58,9 @@ class TelaPadrao : public TelaBase {
     // The hover test at a point of the stage in whole pixels.
     virtual void TestaHover(int x, int y);
 
-    // Loads "prefixo" followed by the index into each corner button and hides it.
+    // Hides corner button `i` and loads "prefixo" followed by the index into it.
+    void CarregaCanto(const std::string& prefixo, int i);
+    // The same for the three corner buttons in turn.
     void CarregaCantos(const std::string& prefixo);
 
     const Comportamento& comportamento() const { return comportamento_; }

@@ -87,10 +87,11 @@ void frmNomeForm::ExtrasIniciais() {
 }
 
 void frmNomeForm::CarregaBotoes() {
-    CarregaCantos("circ_nome_");
+    // Each button before its corner button: the order of the dialogs for missing pictures.
     for (int i = 0; i <= 2; ++i) {
-        CarregaFigura(botao[i], "bot_nome_f" + std::to_string(i + 1));
         botao[i].Visible(false);
+        CarregaFigura(botao[i], "bot_nome_f" + std::to_string(i + 1));
+        CarregaCanto("circ_nome_", i);
     }
 }
 

@@ -50,8 +50,9 @@ void frmRegrasForm::IniciaRegras() {
 }
 
 void frmRegrasForm::CarregaBotoes() {
-    CarregaCantos("circ_regras_");
+    // Each corner button before its button: the order of the dialogs for missing pictures.
     for (int i = 0; i <= 2; ++i) {
+        CarregaCanto("circ_regras_", i);
         CarregaFigura(botao[i], "bot_regra_" + std::to_string(i));
     }
 }

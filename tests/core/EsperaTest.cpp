@@ -67,7 +67,7 @@ std::map<int, int> Frequencias(int menor, int maior, int vezes) {
 } // namespace
 
 TEST_F(Waits, ZeroHandlesNothingAndOneHandlesEvents) {
-    KeyPress('A');
+    KeyDown('A');
     (void)Espera(0);
     EXPECT_TRUE(backend().InputPending());
     (void)Espera(1);
@@ -135,7 +135,7 @@ TEST(Aleatorio, EndsComeUpHalfAsOftenAsTheValuesBetween) {
 }
 
 TEST_F(Waits, EmbaralhaDrawsDistinctValuesWithTheEventsHandled) {
-    KeyPress('A');
+    KeyDown('A');
     (void)Embaralha(1, 1, 1);
     EXPECT_FALSE(backend().InputPending());
     EXPECT_EQ(Sorteados, (std::vector<std::int16_t>{1, 0}));

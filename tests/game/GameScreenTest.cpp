@@ -2,6 +2,8 @@
 // content and the virtual clock.
 #include "GameSupport.h"
 
+#include "db/DbTestSupport.h"
+
 #include "platform/Text.h"
 #include "screens/frmMenu.h"
 #include "screens/frmParabens.h"
@@ -201,6 +203,33 @@ TEST_F(Jogo, AQueuedClickMarksTheAnswerItWasMadeOn) {
     }
 }
 
+// The yes of a right answer returns only after the next question has been asked; an answer
+// clicked there before "qualaresposta" stays pending.
+TEST_F(Jogo, AnAnswerClickedAsTheNextQuestionIsAskedOutlivesTheYesBeforeIt) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    fechaStatus = false;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && frmStatus.Loaded()) {
+            feito = true;
+            frmStatus->Unload();
+            Clica(100, ALTURA_RESPOSTA[3]);
+        }
+    };
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(10);
+    ASSERT_EQ(NumPergunta, 2);
+    EXPECT_EQ(J().confirmacao.Acao, 1);
+    EXPECT_EQ(J().confirmacao.RespostaEscolhida, 3);
+    EXPECT_EQ(Mensagem(), "TEM CERTEZA?");
+    ClicaResposta(1);
+    EXPECT_FALSE(J().Image_alt[1].Visible());
+    Move(122 + 30, 400);
+    RunFor(1);
+    EXPECT_TRUE(J().botao[0].Visible());
+}
+
 TEST_F(Jogo, StopAsksFirstAndNoTakesItBack) {
     Comeca();
     ClicaParar();
@@ -237,21 +266,42 @@ TEST_F(Jogo, KeysWorkWhileAConfirmationIsPendingAndLeaveIt) {
     Comeca();
     ClicaResposta(3);
     EXPECT_FALSE(J().prog[0].Visible());
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     for (int i = 0; i < 7; ++i) {
         EXPECT_TRUE(J().prog[i].Visible());
     }
-    KeyPress(32);
+    PressKey(' ');
     RunFor(1);
     EXPECT_EQ(ModoTela, 1);
     EXPECT_EQ(J().WindowState(), ui::vbNormal);
-    KeyPress(13);
-    KeyPress('*');
+    PressKey(13);
+    PressKey('8', 1, '*');
     RunFor(1);
     EXPECT_FALSE(J().prog[6].Visible());
     EXPECT_EQ(J().confirmacao.Acao, 1);
     EXPECT_EQ(Mensagem(), "TEM CERTEZA?");
+}
+
+// The backend turns one key press into a key-down and a typed character: the status screen
+// closes on the first, and the second is not the game screen's.
+TEST_F(Jogo, SpaceClosingTheStatusScreenLeavesTheDisplayModeAlone) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    fechaStatus = false;
+    const auto modo = ModoTela;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && frmStatus.Loaded()) {
+            feito = true;
+            PressKey(' ');
+        }
+    };
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(10);
+    EXPECT_FALSE(frmStatus.Loaded());
+    EXPECT_EQ(NumPergunta, 2);
+    EXPECT_EQ(ModoTela, modo);
 }
 
 TEST_F(Jogo, HoverTintsTheAnswerUnderThePointerAndOffersStopAndTheCorners) {
@@ -283,7 +333,7 @@ TEST_F(Jogo, HoverTintsTheAnswerUnderThePointerAndOffersStopAndTheCorners) {
 
 TEST_F(Jogo, WindowModeDragsOverTheQuestionButNotFromAnAnswer) {
     Comeca();
-    KeyPress(32);
+    PressKey(' ');
     RunFor(1);
     ASSERT_EQ(ModoTela, 1);
     const int esquerda = J().Left();
@@ -303,7 +353,7 @@ TEST_F(Jogo, WindowModeDragsOverTheQuestionButNotFromAnAnswer) {
 
 TEST_F(Jogo, TestButtonsShowTheAnswerAskTheNextRowAndPauseTheCountdown) {
     Comeca();
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(90, 8); // "Re"
     RunFor(1);
@@ -322,7 +372,7 @@ TEST_F(Jogo, TestButtonsShowTheAnswerAskTheNextRowAndPauseTheCountdown) {
 TEST_F(Jogo, ListingShowsEveryQuestionOfTheDatabaseAndLeavesTheStore) {
     Comeca();
     const auto antes = Perguntas;
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(220, 8); // "Todas Perg"
     RunFor(1);
@@ -333,6 +383,23 @@ TEST_F(Jogo, ListingShowsEveryQuestionOfTheDatabaseAndLeavesTheStore) {
     EXPECT_EQ(caixas.back().text, "Linha Excel=" + std::to_string(caixas.size()));
     EXPECT_EQ(Perguntas, antes);
     EXPECT_EQ(J().PerguntaAtual, 1);
+}
+
+// The countdown runs on under the listing's boxes: a time-out there ends the game once, and
+// the listing stops at the box that was open.
+TEST_F(Jogo, TimeOutUnderTheListingsBoxEndsTheGameAndTheListing) {
+    Comeca();
+    PressKey('8', 1, '*');
+    RunFor(1);
+    backend().AnswerNext(0);
+    backend().PushAt(backend().Ticks() + 45000, {ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    const auto marca = Marca();
+    Clica(220, 8); // "Todas Perg"
+    RunFor(1);
+    EXPECT_EQ(backend().Messages().size(), 1u);
+    EXPECT_EQ(Efeitos(marca), (Sons{"tempoacabando", "tempoesg"}));
+    EXPECT_FALSE(frmJogo.Loaded());
+    EXPECT_TRUE(frmMenu.Loaded());
 }
 
 // ---- Display ----
@@ -420,6 +487,68 @@ TEST_F(Jogo, LayoutAfterLoadingAndMessagesInCapitals) {
 }
 
 // ---- The game ends once ----
+
+// A level without rows says so while the fifth question's countdown still runs: a time-out
+// under that message ends the game once, and the right answer goes no further.
+TEST_F(Jogo, TimeOutUnderTheMissingLevelsMessageEndsTheGameOnce) {
+    std::vector<dbtest::Question> perguntas;
+    for (int i = 1; i <= 9; ++i) {
+        for (int nivel : {1, 3}) {
+            const std::string q = std::to_string(nivel) + "-" + std::to_string(i);
+            perguntas.push_back({nivel, nivel * 100 + i, {q, q + "a", q + "b", q + "c", q + "d"}});
+        }
+    }
+    WriteFile("perguntas.txt", dbtest::ToLines(perguntas));
+    std::filesystem::create_directories(Folder() + "graficos");
+    const auto escrito =
+        dbtest::WriteDatabase(Folder() + "perguntas.txt", Folder() + "graficos/bot_sc.bmp");
+    ASSERT_EQ(escrito.status, 0) << escrito.output;
+    PastaGraficos = Folder() + "graficos/";
+
+    Comeca();
+    for (int q = 1; q <= 4; ++q) {
+        Acerta();
+    }
+    ClicaResposta(Certa());
+    backend().AnswerNext(0);
+    backend().PushAt(backend().Ticks() + 45000, {ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    const auto marca = Marca();
+    ClicaSim();
+    RunFor(1000);
+    ASSERT_EQ(backend().Messages().size(), 1u);
+    EXPECT_EQ(backend().Messages()[0].text, "Dados não encontrados!");
+    EXPECT_EQ(Efeitos(marca), (Sons{"tickone", "tempoacabando", "tempoesg"}));
+    EXPECT_EQ(statusVistos, 4);
+    EXPECT_EQ(IndicePremio, 0);
+    EXPECT_FALSE(frmJogo.Loaded());
+    EXPECT_TRUE(frmPremio.Loaded());
+}
+
+// The win's end waits 999 ms; meanwhile the keys and the corner buttons work, and nothing on
+// the stage plays the game.
+TEST_F(Jogo, KeysAndCornerButtonsWorkWhileTheWinEnds) {
+    gametest::Relogio relogio(backend());
+    Comeca();
+    NumPergunta = 16;
+    const auto modo = ModoTela;
+    relogio.acao = [this, feito = false]() mutable {
+        if (!feito && Mensagem() == "GANHOU!!!") {
+            feito = true;
+            Move(615 + 10, 38 + 6);
+            Clica(615 + 10, 38 + 6);
+            Clica(100, ALTURA_RESPOSTA[Errada()]);
+            PressKey(' ');
+        }
+    };
+    const auto marca = Marca();
+    ClicaResposta(Certa());
+    ClicaSim();
+    RunFor(2000);
+    EXPECT_NE(ModoTela, modo);
+    EXPECT_EQ(Efeitos(marca), (Sons{"click", "temcerteza", "tickone", "ganhou", "wood"}));
+    EXPECT_EQ(IndicePremio, 22);
+    EXPECT_TRUE(frmParabens.Loaded());
+}
 
 TEST_F(Jogo, TimeOutDuringTheBlinkOfYesEndsTheGameAsATimeOutOnly) {
     gametest::Relogio relogio(backend());

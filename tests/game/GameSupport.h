@@ -66,7 +66,7 @@ class Jogo : public testing_support::HeadlessTest {
         NovoJogo = VERDADEIRO;
         fechaStatus_ = std::make_unique<ui::Timer>(*dono_, 5);
         fechaStatus_->Tick = [this] {
-            if (frmStatus.Loaded()) {
+            if (fechaStatus && frmStatus.Loaded()) {
                 ++statusVistos;
                 frmStatus->Unload();
             }
@@ -171,6 +171,8 @@ class Jogo : public testing_support::HeadlessTest {
 
     std::uint32_t inicioTempo = 0;
     int statusVistos = 0;
+    // Whether the status screen between questions closes as soon as it shows.
+    bool fechaStatus = true;
 
   private:
     std::shared_ptr<ui::Form> dono_ = std::make_shared<ui::Form>();

@@ -3,8 +3,11 @@
 #include "GameSupport.h"
 
 #include "screens/frmMenu.h"
+#include "screens/frmPlacar.h"
+#include "screens/frmPremio.h"
 
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -36,9 +39,13 @@ class Ajudas : public Jogo {
         Clica(CARTAS_X + CARTA[k][0], CARTAS_Y + CARTA[k][1]);
         RunFor(1);
     }
-    // The help draws give these values in turn.
+    // The help draws give these values in turn; `pedidos` records the bounds each asked for.
+    using Pedidos = std::vector<std::pair<int, int>>;
+    Pedidos pedidos;
     void Sorteia(std::deque<std::int16_t> valores) {
-        J().ajudas.sorteio = [fila = std::move(valores)](int, int) mutable {
+        pedidos.clear();
+        J().ajudas.sorteio = [this, fila = std::move(valores)](int menor, int maior) mutable {
+            pedidos.emplace_back(menor, maior);
             const auto v = fila.front();
             fila.pop_front();
             return v;
@@ -234,6 +241,50 @@ TEST_F(Ajudas, BoardsPanelClosesOnAClickAndTheSecondPanelStartsAfresh) {
     EXPECT_TRUE(Coberta(1) && Coberta(2));
 }
 
+// A level without rows leaves the question with a right alternative of 0, which no
+// alternative matches: the votes forced to it count for none, and the sum is nudged once.
+TEST_F(Ajudas, BoardsAndGuestsOnALevelWithoutRowsNameNoAlternative) {
+    Comeca();
+    PoeCerta(0);
+    std::deque<std::int16_t> votos(12, 1);
+    for (int v = 0; v < 12; ++v) {
+        votos.insert(votos.end(), {1, 1});
+    }
+    Sorteia(votos);
+    PedeESim(2);
+    const char* esperado[4] = {"1%", "0%", "0%", "0%"};
+    for (int a = 0; a < 4; ++a) {
+        EXPECT_EQ(J().lblAjuda[a].Caption(), esperado[a]);
+    }
+    Clica(376 + 5, 163 + 5);
+    RunFor(1);
+    Sorteia({1, 1, 2, 1});
+    PedeESim(1);
+    EXPECT_EQ(J().lblAjuda[0].Caption(), "0");
+    EXPECT_EQ(J().lblAjuda[2].Caption(), "1");
+    EXPECT_TRUE(frmJogo.Loaded());
+}
+
+// Each vote's second draw is Aleatorio(1, Aleatorio(0, 2) + the level of the question asked).
+TEST_F(Ajudas, BoardsLeanByTheLevelTheGameHasReached) {
+    Comeca();
+    for (int q = 1; q <= 5; ++q) {
+        Acerta();
+    }
+    ASSERT_EQ(Nivel, 2);
+    std::deque<std::int16_t> votos(12, 1);
+    for (int v = 0; v < 12; ++v) {
+        votos.insert(votos.end(), {1, 2});
+    }
+    Sorteia(votos);
+    PedeESim(2);
+    ASSERT_EQ(pedidos.size(), 36u);
+    for (std::size_t v = 12; v < 36; v += 2) {
+        EXPECT_EQ(pedidos[v], std::make_pair(0, 2));
+        EXPECT_EQ(pedidos[v + 1], std::make_pair(1, 3));
+    }
+}
+
 TEST_F(Ajudas, CardsHoverThenThreeWrongAnswersGoWithAWaitAfterEveryExaminedOneButTheLast) {
     gametest::Relogio relogio(backend());
     Comeca();
@@ -300,6 +351,8 @@ TEST_F(Ajudas, CardsOneWrongAnswerGoesWithoutWaitingAndZeroTakesNone) {
         const auto marca = Marca();
         ClicaCarta(3);
         RunFor(5000);
+        // A card may show 0 to 3.
+        EXPECT_EQ(pedidos, (Pedidos{{0, 3}}));
         EXPECT_TRUE(AlternativasVisiveis({2, 3, 4}));
         EXPECT_EQ(Efeitos(marca), (Sons{"tickone", "eliminarerradas", "responda"}));
         EXPECT_LT(r.responda - r.some[1], 100u);
@@ -448,6 +501,39 @@ TEST_F(Ajudas, SkipAfterALevelChangeAsksTheNextRowOfTheNewLevel) {
     EXPECT_EQ(NumPergunta, 7);
 }
 
+// The first game stops at level 2 with a help used and its panel open; the second game of the
+// run starts as the first did.
+TEST_F(Ajudas, ASecondGameStartsCleanAfterAStopAtLevelTwo) {
+    Comeca();
+    for (int q = 1; q <= 5; ++q) {
+        Acerta();
+    }
+    PedeESim(1);
+    ClicaParar();
+    ClicaSim();
+    ASSERT_FALSE(frmJogo.Loaded());
+    ASSERT_EQ(Nivel, 2);
+    ASSERT_NE(IndicePremio, 0);
+    ASSERT_TRUE(Step([] {
+        frmPremio->Unload();
+        frmPlacar->Unload();
+    }));
+
+    Comeca();
+    EXPECT_EQ(Nivel, 1);
+    EXPECT_EQ(IndicePremio, 0);
+    EXPECT_EQ(J().PerguntaAtual, 1);
+    EXPECT_EQ(J().confirmacao.Acao, 0);
+    EXPECT_EQ(J().cronometro.Tempo, 1);
+    EXPECT_FALSE(J().pic_Ajuda.Visible());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(Sim(J().AjudaUsada[static_cast<std::size_t>(i)])) << i;
+        EXPECT_TRUE(J().Ajuda[i].Enabled()) << i;
+    }
+    EXPECT_TRUE(Mostra(J().Imagem_Valores.Picture(),
+                       std::string(QV_GAME_DIR) + "/Package/Graficos/valores 01.bmp"));
+}
+
 TEST_F(Ajudas, TheLastQuestionHasAllSixCoveredAndNoneTakesAClick) {
     Comeca();
     PedeESim(2);
@@ -470,7 +556,7 @@ TEST_F(Ajudas, TheLastQuestionHasAllSixCoveredAndNoneTakesAClick) {
 
 TEST_F(Ajudas, TestButtonsRunTheGuestsAndTheBoardsAtOnce) {
     Comeca();
-    KeyPress('*');
+    PressKey('8', 1, '*');
     RunFor(1);
     Clica(28 + 5, 5);
     RunFor(100);

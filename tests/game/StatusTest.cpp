@@ -173,12 +173,12 @@ TEST_F(Status, AfterTheFifteenthRightAnswerClimbsSixteenRungsWhileTheCallerWaits
 TEST_F(Status, SpaceBeforeTheStartClosesWithNothingSpokenAndOtherInputDoesNothing) {
     Abre(3, true);
     RunFor(200);
-    KeyDown(65);
-    KeyDown(27);
+    PressKey(65);
+    PressKey(27);
     ClickOnStage(*frmStatus, 20, 20);
     RunFor(100);
     EXPECT_TRUE(frmStatus.Loaded());
-    KeyDown(32);
+    PressKey(32);
     RunFor(1500);
     EXPECT_NEAR(*Fechou(), 300, 2);
     EXPECT_FALSE(Falou());
@@ -207,8 +207,8 @@ TEST_F(Status, EnterDuringTheClimbCutsItShortAndSilencesTheVoice) {
     bool falava = false;
     const Later enter(*frmMenu, 1000, [&] {
         falava = audio().Playing("MMControl3");
-        KeyDown(13);
-        KeyDown(13);
+        PressKey(13);
+        PressKey(13);
     });
     RunFor(3000);
     EXPECT_TRUE(falava);

@@ -55,13 +55,13 @@ class WholeGame : public testing_support::ScreenTest {
 
 TEST_F(WholeGame, SixteenRightAnswersReachTheTopOfTheBoardAndTheSettingsFile) {
     StartAtMenu();
-    KeyDown(13);
+    PressKey(13);
     ASSERT_TRUE(RunUntil([] { return frmNome.Loaded(); }));
     for (char c : std::string("ANA")) {
-        KeyDown(c);
+        PressKey(c);
     }
     RunFor(1);
-    KeyDown(13);
+    PressKey(13);
 
     std::vector<int> niveis;
     for (int pergunta = 1; pergunta <= 16; ++pergunta) {

@@ -21,7 +21,7 @@ class NameEntry : public testing_support::ScreenTest {
     void Abre(const std::string& nome = "") {
         StartAtMenu();
         NomeJogador = nome;
-        KeyDown(13);
+        PressKey(13);
         RunFor(600);
         ASSERT_TRUE(frmNome.Loaded());
         ASSERT_FALSE(frmMenu.Loaded());
@@ -29,7 +29,7 @@ class NameEntry : public testing_support::ScreenTest {
 
     void Digita(const std::string& teclas) {
         for (char c : teclas) {
-            KeyDown(c == '\b' ? 8 : c);
+            PressKey(c == '\b' ? 8 : c);
         }
         RunFor(1);
     }
@@ -65,9 +65,9 @@ TEST_F(NameEntry, TypingKeepsTenLettersAndTheCursorFollowsTheName) {
     CursorNoFim();
     // Digits, punctuation, arrows, Delete and the keypad are ignored.
     for (int tecla : {49, 188, 37, 46, 96, 222}) {
-        KeyDown(tecla);
+        PressKey(tecla);
     }
-    KeyDown(65, 1); // Shift+A is still "A"
+    PressKey(65, 1); // Shift+A is still "A"
     Digita("BCDE GHIJKL");
     EXPECT_EQ(Mostrado(), "ABCDE GHIJ");
     EXPECT_EQ(frmNome->TamanhoNome, 10);
@@ -99,14 +99,14 @@ TEST_F(NameEntry, AnEmptyNameIsRefusedAndASingleSpaceStartsAGame) {
     Abre();
     Sampler<bool> piscada(*frmNome, 40, [] { return frmNome->botao[0].Visible(); });
     backend().Advance(20);
-    KeyDown(13);
+    PressKey(13);
     RunFor(600);
     EXPECT_EQ(Contagem("switch.WAV"), 1);
     EXPECT_NE(std::count(piscada.seen.begin(), piscada.seen.end(), true), 0);
     EXPECT_FALSE(Sim(EntradaTravada));
     EXPECT_FALSE(frmStatus.Loaded());
     Digita(" ");
-    KeyDown(13);
+    PressKey(13);
     RunFor(600);
     EXPECT_FALSE(frmNome.Loaded());
     EXPECT_TRUE(frmStatus.Loaded());
@@ -117,8 +117,8 @@ TEST_F(NameEntry, EnterTwiceConfirmsOnceAndTheStatusScreenOpensTheGame) {
     Abre("ZE");
     NumPergunta = 7;
     Digita("\b\bANA");
-    KeyDown(13);
-    KeyDown(13); // ignored: the first confirmation holds the input lock
+    PressKey(13);
+    PressKey(13); // ignored: the first confirmation holds the input lock
     RunFor(500);
     EXPECT_EQ(NomeJogador, "ANA");
     EXPECT_EQ(NumPergunta, 1);
@@ -147,7 +147,7 @@ TEST_F(NameEntry, F2SavesTheOldNameAndTheTypedOneSurvivesTheExitScreensNo) {
         config = ReadFile("config.ini");
         ClickOnStage(*frmSaida, 520, 410); // stay
     });
-    KeyDown(113);
+    PressKey(113);
     RunFor(1500);
     EXPECT_TRUE(sobre);
     EXPECT_NE(config.find("\"OLGA\""), std::string::npos);
@@ -161,7 +161,7 @@ TEST_F(NameEntry, F2SavesTheOldNameAndTheTypedOneSurvivesTheExitScreensNo) {
 
 TEST_F(NameEntry, F3GoesBackToTheMenu) {
     Abre();
-    KeyDown(114);
+    PressKey(114);
     RunFor(600);
     EXPECT_FALSE(frmNome.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());

@@ -37,6 +37,37 @@ class Screens : public testing_support::ScreenTest {
     }
 };
 
+// With every highlight picture missing, the dialogs come in the order the pictures load: on
+// the name entry each button before its corner button, on the rules each corner button first.
+TEST_F(Screens, MissingHighlightPicturesAreAskedForIndexByIndex) {
+    StartAtMenu();
+    WriteFile("vazia/bgnome.bmp", testing_support::BmpBytes(640, 480));
+    WriteFile("vazia/bgregras.bmp", testing_support::BmpBytes(640, 480));
+    PastaPackage = Folder() + "vazia/";
+    const auto pedidas = [this](auto mostra) {
+        for (int i = 0; i < 6; ++i) {
+            backend().AnswerNext(ui::vbIgnore);
+        }
+        const auto antes = backend().Messages().size();
+        EXPECT_TRUE(Step(mostra));
+        std::vector<std::string> nomes;
+        const auto& caixas = backend().Messages();
+        for (auto i = antes; i < caixas.size() && nomes.size() < 6; ++i) {
+            // "... ao tentar abrir o arquivo:\r\r<name>\r"
+            const auto& texto = caixas[i].text;
+            const auto inicio = texto.find("\r\r") + 2;
+            nomes.push_back(texto.substr(inicio, texto.size() - inicio - 1));
+        }
+        return nomes;
+    };
+    EXPECT_EQ(pedidas([] { frmNome.Show(); }),
+              (std::vector<std::string>{"bot_nome_f1", "circ_nome_0", "bot_nome_f2", "circ_nome_1",
+                                        "bot_nome_f3", "circ_nome_2"}));
+    EXPECT_EQ(pedidas([] { frmRegras.Show(); }),
+              (std::vector<std::string>{"circ_regras_0", "bot_regra_0", "circ_regras_1",
+                                        "bot_regra_1", "circ_regras_2", "bot_regra_2"}));
+}
+
 TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
     Start();
     ASSERT_TRUE(frmIntro.Loaded());
@@ -58,11 +89,11 @@ TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
 
 TEST_F(Screens, IntroSkipsOnEnterOnlyAndBeforeItsStartTickOpensNoMusic) {
     Start();
-    KeyPress(32);
-    KeyPress(27);
+    PressKey(' ');
+    PressKey(27);
     RunFor(50);
     EXPECT_TRUE(frmIntro.Loaded());
-    KeyPress(13);
+    PressKey(13);
     RunFor(10);
     EXPECT_FALSE(frmIntro.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());
@@ -111,8 +142,8 @@ TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
     auto& menu = *frmMenu;
     Sampler<bool> sampler(menu, 40, [&] { return menu.botao[0].Visible(); });
     backend().Advance(20); // samples fall between the toggles
-    KeyDown(13);
-    KeyDown(13); // ignored: the input lock is set
+    PressKey(13);
+    PressKey(13); // ignored: the input lock is set
     RunFor(20);
     // Hidden at the start, toggled every 80 ms, hidden again at the end.
     const std::vector<bool> pattern{true, true, false, false, true, true, false, false, true, true};
@@ -125,11 +156,11 @@ TEST_F(Screens, MenuEnterBeforeItsStartTickBlinksPlayAndOpensNameEntryOnce) {
 
 TEST_F(Screens, MenuF1OpensNameEntryAndOtherKeysDoNothing) {
     StartAtMenu();
-    KeyDown(16, 1);
-    KeyDown(65);
+    PressKey(16, 1);
+    PressKey(65);
     RunFor(600);
     EXPECT_TRUE(frmMenu.Loaded());
-    KeyDown(112);
+    PressKey(112);
     RunFor(600);
     EXPECT_TRUE(frmNome.Loaded());
     EXPECT_FALSE(frmMenu.Loaded());
@@ -224,7 +255,7 @@ TEST_F(ExitScreen, StayReturnsToTheMenuWhichAnswersKeysAtOnce) {
     EXPECT_FALSE(frmSaida.Loaded());
     EXPECT_TRUE(frmMenu.Loaded());
     EXPECT_EQ(ui::App().TopForm(), frmMenu.Peek());
-    KeyDown(13);
+    PressKey(13);
     RunFor(600);
     EXPECT_TRUE(frmNome.Loaded());
 }

@@ -63,8 +63,22 @@ void HeadlessTest::KeyDown(int key, int shift) {
     backend_->Push({ui::InputEvent::Kind::KeyDown, 0, 0, 0, shift, key});
 }
 
-void HeadlessTest::KeyPress(int character) {
-    backend_->Push({ui::InputEvent::Kind::KeyPress, 0, 0, 0, 0, character});
+void HeadlessTest::PressKey(int key, int shift) {
+    int character = 0;
+    if (key == 8 || key == 9 || key == 13 || key == 27 || key == ' ' ||
+        (key >= '0' && key <= '9' && shift == 0)) {
+        character = key;
+    } else if (key >= 'A' && key <= 'Z') {
+        character = (shift & 1) != 0 ? key : key - 'A' + 'a';
+    }
+    PressKey(key, shift, character);
+}
+
+void HeadlessTest::PressKey(int key, int shift, int character) {
+    KeyDown(key, shift);
+    if (character != 0) {
+        backend_->Push({ui::InputEvent::Kind::KeyPress, 0, 0, 0, shift, character});
+    }
 }
 
 void HeadlessTest::WriteFile(const std::string& relative, const std::string& content) {

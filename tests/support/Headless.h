@@ -35,8 +35,13 @@ class HeadlessTest : public ::testing::Test {
     // Input in pixels of the window's client area.
     void MoveTo(float x, float y, int buttons = 0);
     void Click(float x, float y);
+    // A key as the real backend delivers it: its key-down, then the character it types, if
+    // any (a control key types its own code, a letter its small letter, Space a blank).
+    void PressKey(int key, int shift = 0);
+    // A key whose typed character the test names, as '*' on Shift+8.
+    void PressKey(int key, int shift, int character);
+    // A key-down alone, as input that types nothing.
     void KeyDown(int key, int shift = 0);
-    void KeyPress(int character);
 
     // The temporary program folder (with a trailing slash), emptied at the end of the test.
     const std::string& Folder() const { return folder_; }

@@ -15,7 +15,18 @@ constexpr int ENTER = 13;
 HeadlessBackend::HeadlessBackend(std::uint32_t startTicks, int screenW, int screenH)
     : now_(startTicks), screenW_(screenW), screenH_(screenH) {}
 
+void HeadlessBackend::PushAt(std::uint32_t at, const InputEvent& event) {
+    const auto after = std::find_if(later_.begin(), later_.end(), [&](const Later& l) {
+        return static_cast<std::int32_t>(l.at - at) > 0;
+    });
+    later_.insert(after, {at, event});
+}
+
 bool HeadlessBackend::PollEvent(InputEvent& event) {
+    while (!later_.empty() && static_cast<std::int32_t>(later_.front().at - now_) <= 0) {
+        input_.push_back(later_.front().event);
+        later_.erase(later_.begin());
+    }
     if (input_.empty()) {
         return false;
     }
@@ -37,9 +48,14 @@ bool HeadlessBackend::QuitRequested() {
 
 void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {
     ++waits_;
-    if (input_.empty()) {
-        now_ += timeoutMs;
+    if (!input_.empty()) {
+        return;
     }
+    if (!later_.empty()) {
+        const auto until = static_cast<std::int32_t>(later_.front().at - now_);
+        timeoutMs = std::min(timeoutMs, static_cast<std::uint32_t>(std::max(until, 0)));
+    }
+    now_ += timeoutMs;
 }
 
 void HeadlessBackend::Present(Form*, const MessageDialog*, int) {

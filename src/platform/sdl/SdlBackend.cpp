@@ -277,7 +277,9 @@ bool SdlBackend::Translate(const SDL_Event& e, InputEvent& out) {
             keyPress_ = InputEvent{InputEvent::Kind::KeyPress,        0, 0, 0, out.shift,
                                    ControlCharacter(e.key.keysym.sym)};
         }
-        return out.key != 0;
+        // A key without a code of its own (the keypad's '*') still names the screen its
+        // character is for.
+        return true;
     case SDL_TEXTINPUT:
         out.kind = InputEvent::Kind::KeyPress;
         out.key = CharacterCode(e.text.text);
