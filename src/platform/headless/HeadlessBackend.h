@@ -46,14 +46,11 @@ class HeadlessBackend : public Backend {
     void SetDisplays(std::vector<ScreenArea> displays) { displays_ = std::move(displays); }
     void Advance(std::uint32_t ms) { now_ += ms; }
     void Push(const InputEvent& event) { input_.push_back(event); }
-<<<<<<< HEAD
     // The pointer's place now, which mouse events are handed on against, as the real
     // backend's are; before the first call they go as pushed.
     void MovePointer(const PointerPlace& place) { pointerPlace_ = place; }
-=======
     // Input that arrives at the tick `at`, as a player acting later; a wait ends there.
     void PushAt(std::uint32_t at, const InputEvent& event);
->>>>>>> i19
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
     // player might act (restore a file) while the box is up. Answer 0 leaves the box to the
     // queued input. A box without a scripted answer gets Enter.
@@ -73,15 +70,12 @@ class HeadlessBackend : public Backend {
     int screenW_, screenH_;
     std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
-<<<<<<< HEAD
     std::optional<PointerPlace> pointerPlace_;
-=======
     struct Later {
         std::uint32_t at;
         InputEvent event;
     };
     std::vector<Later> later_; // by arrival, earliest first
->>>>>>> i19
     struct Answer {
         int answer;
         std::function<void()> before;
