@@ -28,9 +28,21 @@ constexpr int KEY_SPACE = 32;
 struct Application::OpenBox {
     MessageDialog dialog;
     int style;
+    OpenBox* outer; // the box that was open when this one opened, if any
     int pressed = 0;
     int answer = 0;
 };
+
+// An answered box is closed for input and drawing, though its caller may not have returned
+// yet: a timer beneath it can be waiting, and that wait must see the screen's input.
+Application::OpenBox* Application::ShownBox() const {
+    for (OpenBox* box = box_; box != nullptr; box = box->outer) {
+        if (box->answer == 0) {
+            return box;
+        }
+    }
+    return nullptr;
+}
 
 Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<Audio> audio)
     : backend_(std::move(backend)),
@@ -58,15 +70,16 @@ Application& Application::Current() {
 }
 
 void Application::DoEvents() {
-    if (quitPending_ && box_ == nullptr) {
+    OpenBox* box = ShownBox();
+    if (quitPending_ && box == nullptr) {
         quitPending_ = false;
         End(0);
     }
     InputEvent event;
-    if (box_ != nullptr) {
+    if (box != nullptr) {
         // Only the box answers; the events after its answer are for the screen beneath.
-        while (box_->answer == 0 && backend_->PollEvent(event)) {
-            AnswerBox(event);
+        while (box->answer == 0 && backend_->PollEvent(event)) {
+            AnswerBox(*box, event);
         }
     } else {
         while (backend_->PollEvent(event)) {
@@ -187,7 +200,7 @@ int Application::MsgBox(const std::string& text, int style, const std::string& t
     int clientW = 640;
     int clientH = 480;
     backend_->OpenMessage(text, style, title, clientW, clientH);
-    OpenBox box{MessageDialog(text, style, title, clientW, clientH), style};
+    OpenBox box{MessageDialog(text, style, title, clientW, clientH), style, box_};
     {
         // The input mode is restored however the box ends (an error may unwind through it).
         struct Mode {
@@ -202,7 +215,7 @@ int Application::MsgBox(const std::string& text, int style, const std::string& t
                 app.shownPointer_ = -1;
                 app.Invalidate();
             }
-        } mode{*this, box_};
+        } mode{*this, box.outer};
         box_ = &box;
         backend_->SetPointer(vbArrow, nullptr, 0, 0);
         Invalidate();
@@ -213,8 +226,7 @@ int Application::MsgBox(const std::string& text, int style, const std::string& t
     return box.answer;
 }
 
-void Application::AnswerBox(const InputEvent& event) {
-    OpenBox& box = *box_;
+void Application::AnswerBox(OpenBox& box, const InputEvent& event) {
     const MessageDialog& dialog = box.dialog;
     const int x = static_cast<int>(event.x);
     const int y = static_cast<int>(event.y);
@@ -252,6 +264,9 @@ void Application::AnswerBox(const InputEvent& event) {
     default:
         break;
     }
+    if (box.answer != 0) {
+        Invalidate();
+    }
 }
 
 void Application::MousePointer(int code) {
@@ -268,7 +283,7 @@ void Application::CustomPointer(const Picture& icon, int hotX, int hotY) {
 }
 
 void Application::UpdatePointer() {
-    if (box_ != nullptr) {
+    if (ShownBox() != nullptr) {
         return;
     }
     int code = pointer_;
@@ -473,8 +488,8 @@ void Application::Draw() {
     }
     dirty_ = false;
     lastDraw_ = now;
-    if (box_ != nullptr) {
-        backend_->Present(TopForm(), &box_->dialog, box_->pressed);
+    if (const OpenBox* box = ShownBox()) {
+        backend_->Present(TopForm(), &box->dialog, box->pressed);
     } else {
         backend_->Present(TopForm(), nullptr, 0);
     }

@@ -104,7 +104,8 @@ class Application {
         std::function<void()> work;
     };
     void Dispatch(const InputEvent& event);
-    void AnswerBox(const InputEvent& event);
+    OpenBox* ShownBox() const;
+    void AnswerBox(OpenBox& box, const InputEvent& event);
     void DispatchMouse(const InputEvent& event, Form& form);
     void FireDueTimers();
     void RunPosted();

@@ -248,8 +248,6 @@ TEST_F(Controls, MessageBoxTakesTheInputUntilItIsAnswered) {
     EXPECT_EQ(clicksA, 1);
 }
 
-// A quit while a box is open answers it the way that ends soonest; the program ends at the
-// next round of the loop.
 // Beneath an open box the clock goes on: the screens' timers tick until it is answered.
 TEST_F(Controls, TimersTickBeneathAnOpenBox) {
     int ticks = 0;
@@ -262,6 +260,30 @@ TEST_F(Controls, TimersTickBeneathAnOpenBox) {
     EXPECT_EQ(ticks, 10);
 }
 
+// A timer that ticks beneath a box and waits there outlives the box: once the box is answered,
+// its wait hands the screen its input (and does not spin on input nobody reads).
+TEST_F(Controls, AWaitBeneathAnAnsweredBoxTakesTheScreensInput) {
+    int clicks = 0;
+    int rounds = 0;
+    tela->a.Click = [&] { ++clicks; };
+    ui::Timer relogio(*tela, 50);
+    relogio.Tick = [&] {
+        relogio.Enabled(false);
+        app().SpinUntil([&] { return clicks > 0 || ++rounds > 1000; });
+    };
+    relogio.Enabled(true);
+    backend().AnswerNext(0);
+    const std::uint32_t later = app().Ticks() + 100;
+    backend().PushAt(later, {ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    backend().PushAt(later, {ui::InputEvent::Kind::MouseMove, 20, 20, 0});
+    backend().PushAt(later, {ui::InputEvent::Kind::MouseDown, 20, 20, 1});
+    backend().PushAt(later, {ui::InputEvent::Kind::MouseUp, 20, 20, 1});
+    ASSERT_TRUE(Step([&] { app().MsgBox("Espera"); }));
+    EXPECT_EQ(clicks, 1);
+}
+
+// A quit while a box is open answers it the way that ends soonest; the program ends at the
+// next round of the loop.
 TEST_F(Controls, MessageBoxGivesWayToAQuit) {
     for (const int style : {ui::vbAbortRetryIgnore, ui::vbOKOnly}) {
         backend().AnswerNext(0, [&] { backend().Push({ui::InputEvent::Kind::Quit}); });
