@@ -25,7 +25,7 @@ namespace {
 
 const std::string& DoDegrau(const std::array<std::string, 24>& escada, std::uint8_t degrau) {
     static const std::string vazio;
-    return degrau < escada.size() ? escada[degrau] : vazio;
+    return DegrauExiste(degrau) ? escada[degrau] : vazio;
 }
 
 } // namespace

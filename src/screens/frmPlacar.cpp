@@ -8,6 +8,8 @@
 #include "platform/Colour.h"
 #include "screens/frmMenu.h"
 
+#include <algorithm>
+
 ui::FormRef<frmPlacarForm> frmPlacar;
 
 namespace {
@@ -85,11 +87,27 @@ void frmPlacarForm::PosicionaLabels() {
     }
 }
 
+// Rows whose rung the ladder does not have (a damaged file's) go below the real ones, in
+// their order and with their bytes, so that a result entering above them stays below every
+// better result.
+void frmPlacarForm::RebaixaDegrausInexistentes() {
+    std::array<int, 5> ordem{1, 2, 3, 4, 5};
+    std::stable_partition(ordem.begin(), ordem.end(),
+                          [](int r) { return DegrauExiste(PlacarNivel[r]); });
+    const auto nomes = PlacarNome;
+    const auto niveis = PlacarNivel;
+    for (int r = 1; r <= 5; ++r) {
+        PlacarNome[r] = nomes[ordem[r - 1]];
+        PlacarNivel[r] = niveis[ordem[r - 1]];
+    }
+}
+
 // The board is kept best first, so the result goes above the first smaller rung and below
 // the equal ones; the old fifth row drops off. A rung the ladder does not have ranks below
 // every result.
 void frmPlacarForm::InserePlacar() {
     PosicaoNova = 0;
+    RebaixaDegrausInexistentes();
     for (int r = 1; r <= 5; ++r) {
         if (IndicePremio > (DegrauExiste(PlacarNivel[r]) ? PlacarNivel[r] : 0)) {
             for (int j = 5; j > r; --j) {

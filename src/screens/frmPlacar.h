@@ -20,6 +20,7 @@ class frmPlacarForm : public TelaPadrao {
 
     void botao_Click(int Index) override;
     void PosicionaLabels();
+    void RebaixaDegrausInexistentes();
     void InserePlacar();
     void MostraPlacar();
 

@@ -342,6 +342,8 @@ struct MixLevels {
 MixLevels levelsThroughTheMixer() {
     const fs::path raw =
         fs::path(testing::TempDir()) / ("quorvane_mix_" + std::to_string(getpid()) + ".raw");
+    const char* driver = getenv("SDL_AUDIODRIVER");
+    const std::string driverBefore = driver != nullptr ? driver : "";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
     // The device takes each buffer at once, so the music plays in far less than its time.
@@ -379,6 +381,12 @@ MixLevels levelsThroughTheMixer() {
         }
     }
     unsetenv("SDL_DISKAUDIODELAY");
+    unsetenv("SDL_DISKAUDIOFILE");
+    if (driverBefore.empty()) {
+        unsetenv("SDL_AUDIODRIVER");
+    } else {
+        setenv("SDL_AUDIODRIVER", driverBefore.c_str(), 1);
+    }
     const std::vector<std::uint8_t> bytes = readBytes(raw);
     fs::remove(raw);
     levels.music = peakOf(bytes.data(), bytes.size());

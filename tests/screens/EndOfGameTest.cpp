@@ -291,15 +291,16 @@ TEST_F(EndOfGame, FromTheMenuTheBoardEntersNothingAndRungsBeyondTheLadderShowEmp
 }
 
 // Rungs the ladder does not have rank below every real result, keep their bytes and still
-// show empty.
+// show empty; a result enters above them but below the better real ones.
 TEST_F(EndOfGame, AResultEntersAboveRungsTheLadderDoesNotHave) {
     EndGame({255, 23, 9, 0, 0}, 1);
     ASSERT_TRUE(Step([] { frmPlacar.Show(); }));
-    EXPECT_EQ(frmPlacar->PosicaoNova, 1);
-    EXPECT_EQ(Rungs(), (std::vector<int>{1, 255, 23, 9, 0}));
-    EXPECT_EQ(frmPlacar->lblPremio[0].Caption(), "500");
-    EXPECT_EQ(frmPlacar->lblPremio[1].Caption(), "");
-    EXPECT_EQ(frmPlacar->lblNome[1].Caption(), "A");
+    EXPECT_EQ(frmPlacar->PosicaoNova, 2);
+    EXPECT_EQ(Rungs(), (std::vector<int>{9, 1, 0, 0, 255}));
+    EXPECT_EQ(frmPlacar->lblPremio[0].Caption(), "10 MIL");
+    EXPECT_EQ(frmPlacar->lblPremio[1].Caption(), "500");
+    EXPECT_EQ(frmPlacar->lblPremio[4].Caption(), "");
+    EXPECT_EQ(frmPlacar->lblNome[4].Caption(), "A");
 }
 
 } // namespace
