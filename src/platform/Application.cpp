@@ -81,6 +81,7 @@ void Application::DoEvents() {
 }
 
 void Application::SpinUntil(const std::function<bool()>& done, std::optional<std::uint32_t> wake) {
+    Flush();
     for (;;) {
         DoEvents();
         if (done()) {
@@ -459,12 +460,21 @@ void Application::Draw() {
     if (!dirty_) {
         return;
     }
-    const std::uint32_t now = Ticks();
-    if (Until(lastDraw_ + FRAME_MS, now) > 0) {
+    if (Until(lastDraw_ + FRAME_MS, Ticks()) > 0) {
         return;
     }
+    PresentFrame();
+}
+
+void Application::Flush() {
+    if (dirty_) {
+        PresentFrame();
+    }
+}
+
+void Application::PresentFrame() {
     dirty_ = false;
-    lastDraw_ = now;
+    lastDraw_ = Ticks();
     if (box_ != nullptr) {
         backend_->Present(TopForm(), &box_->dialog, box_->pressed);
     } else {

@@ -91,6 +91,9 @@ class Application {
     void RemoveTimer(Timer* t);
 
     void Invalidate() { dirty_ = true; }
+    // Presents every change made so far, whatever the frame rate: called before a wait that
+    // blocks, so that what the player sees during it is the state it began in.
+    void Flush();
 
     // The form whose handler runs innermost now, or nullptr outside every handler.
     Form* RunningForm() const;
@@ -109,6 +112,7 @@ class Application {
     void RunPosted();
     void UpdatePointer();
     void Draw();
+    void PresentFrame();
     int ShowUnhandled(const std::exception& e, int number);
 
     std::unique_ptr<Backend> backend_;

@@ -24,6 +24,9 @@ std::unique_ptr<Voice> SilentAudio::NewVoice(const std::string&, std::function<v
 }
 
 void PlaySoundFile(const std::string& path, int flags) {
+    if ((flags & SND_ASYNC) == 0) {
+        App().Flush();
+    }
     App().audio().PlayEffect(path, flags);
 }
 
