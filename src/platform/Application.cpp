@@ -5,6 +5,7 @@
 #include "platform/MessageDialog.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -18,6 +19,7 @@ std::int32_t Until(std::uint32_t due, std::uint32_t now) {
 }
 
 constexpr std::uint32_t FRAME_MS = 16;
+constexpr std::size_t MAX_AREAS = 16;
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_SPACE = 32;
@@ -111,7 +113,7 @@ void Application::Idle(std::uint32_t maxMs) {
             timeout = 0;
         }
     }
-    if (dirty_) {
+    if (!damage_.Empty()) {
         until(lastDraw_ + FRAME_MS);
     }
     if (timeout > 0) {
@@ -456,8 +458,27 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
     }
 }
 
+void Application::Invalidate(const ScreenArea& area) {
+    if (damage_.whole || area.w <= 0 || area.h <= 0) {
+        return;
+    }
+    const auto within = [&area](const ScreenArea& a) {
+        return area.x >= a.x && area.y >= a.y && area.x + area.w <= a.x + a.w &&
+               area.y + area.h <= a.y + a.h;
+    };
+    if (std::any_of(damage_.areas.begin(), damage_.areas.end(), within)) {
+        return;
+    }
+    // Past a few areas one redraw of everything costs less than many small ones.
+    if (damage_.areas.size() >= MAX_AREAS) {
+        damage_ = {true, {}};
+        return;
+    }
+    damage_.areas.push_back(area);
+}
+
 void Application::Draw() {
-    if (!dirty_) {
+    if (damage_.Empty()) {
         return;
     }
     if (Until(lastDraw_ + FRAME_MS, Ticks()) > 0) {
@@ -467,18 +488,18 @@ void Application::Draw() {
 }
 
 void Application::Flush() {
-    if (dirty_) {
+    if (!damage_.Empty()) {
         PresentFrame();
     }
 }
 
 void Application::PresentFrame() {
-    dirty_ = false;
+    const Damage damage = std::exchange(damage_, {});
     lastDraw_ = Ticks();
     if (box_ != nullptr) {
-        backend_->Present(TopForm(), &box_->dialog, box_->pressed);
+        backend_->Present(TopForm(), &box_->dialog, box_->pressed, damage);
     } else {
-        backend_->Present(TopForm(), nullptr, 0);
+        backend_->Present(TopForm(), nullptr, 0, damage);
     }
 }
 

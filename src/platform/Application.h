@@ -90,7 +90,9 @@ class Application {
     void AddTimer(Timer* t);
     void RemoveTimer(Timer* t);
 
-    void Invalidate() { dirty_ = true; }
+    // The whole window, or one area of it (pixels of the client area), needs drawing.
+    void Invalidate() { damage_.whole = true; }
+    void Invalidate(const ScreenArea& area);
     // Presents every change made so far, whatever the frame rate: called before a wait that
     // blocks, so that what the player sees during it is the state it began in.
     void Flush();
@@ -133,7 +135,7 @@ class Application {
     // The message box that takes the input now, if any.
     OpenBox* box_ = nullptr;
     bool quitPending_ = false;
-    bool dirty_ = true;
+    Damage damage_{true, {}};
     bool ended_ = false;
     std::uint32_t lastDraw_ = 0;
     std::vector<std::weak_ptr<Form>> running_;

@@ -7,11 +7,17 @@
 namespace ui {
 
 void PictureBox::Picture(const ui::Picture& p) {
+    if (p == picture_) {
+        return;
+    }
     picture_ = p;
     Changed();
 }
 
 void PictureBox::BackColor(std::uint32_t c) {
+    if (c == backColor_) {
+        return;
+    }
     backColor_ = c;
     Changed();
 }

@@ -180,33 +180,43 @@ std::vector<std::string> WrapText(const std::string& text, const Font& font, int
     return lines;
 }
 
-void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,
-               std::uint32_t colour, int alignment, int x, int y, int w, int h) {
+TextImage::TextImage(const std::vector<std::string>& lines, const Font& font,
+                     std::uint32_t colour) {
     TTF_Font* f = Open(font);
+    lineHeight_ = TTF_FontHeight(f);
     const SDL_Color c = ToSdlColour(colour);
+    for (const std::string& line : lines) {
+        // An empty or unrenderable line keeps its place.
+        lines_.emplace_back(line.empty() ? nullptr : TTF_RenderUTF8_Blended(f, line.c_str(), c));
+    }
+}
+
+void TextImage::Draw(SDL_Surface* target, int alignment, int x, int y, int w, int h) const {
     SDL_Rect clip{x, y, w, h};
     SDL_Rect saved;
     SDL_GetClipRect(target, &saved);
     SDL_IntersectRect(&clip, &saved, &clip);
     SDL_SetClipRect(target, &clip);
     int lineY = y;
-    for (const std::string& line : lines) {
-        if (!line.empty()) {
-            const SurfacePtr rendered(TTF_RenderUTF8_Blended(f, line.c_str(), c));
-            if (rendered) {
-                int lineX = x;
-                if (alignment == vbCenter) {
-                    lineX = x + (w - rendered->w) / 2;
-                } else if (alignment == vbRightJustify) {
-                    lineX = x + w - rendered->w;
-                }
-                SDL_Rect dst{lineX, lineY, rendered->w, rendered->h};
-                SDL_BlitSurface(rendered.get(), nullptr, target, &dst);
+    for (const SurfacePtr& rendered : lines_) {
+        if (rendered) {
+            int lineX = x;
+            if (alignment == vbCenter) {
+                lineX = x + (w - rendered->w) / 2;
+            } else if (alignment == vbRightJustify) {
+                lineX = x + w - rendered->w;
             }
+            SDL_Rect dst{lineX, lineY, rendered->w, rendered->h};
+            SDL_BlitSurface(rendered.get(), nullptr, target, &dst);
         }
-        lineY += TTF_FontHeight(f);
+        lineY += lineHeight_;
     }
     SDL_SetClipRect(target, &saved);
+}
+
+void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,
+               std::uint32_t colour, int alignment, int x, int y, int w, int h) {
+    TextImage(lines, font, colour).Draw(target, alignment, x, y, w, h);
 }
 
 } // namespace ui

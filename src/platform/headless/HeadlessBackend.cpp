@@ -43,8 +43,8 @@ void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {
     }
 }
 
-void HeadlessBackend::Present(Form* top, const MessageDialog*, int) {
-    Frame frame{now_, {}};
+void HeadlessBackend::Present(Form* top, const MessageDialog*, int, const Damage& damage) {
+    Frame frame{now_, damage, {}};
     if (top != nullptr) {
         VisibleCaptions(*top, frame.captions);
     }

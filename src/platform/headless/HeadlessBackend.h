@@ -19,9 +19,11 @@ class HeadlessBackend : public Backend {
         std::string title;
         std::uint32_t at;
     };
-    // A presented frame: when, and the captions of the visible labels of the form shown.
+    // A presented frame: when, what it redrew, and the captions of the visible labels of the
+    // form shown.
     struct Frame {
         std::uint32_t at;
+        Damage damage;
         std::vector<std::string> captions;
     };
 
@@ -33,7 +35,7 @@ class HeadlessBackend : public Backend {
     // Nothing real to wait for: the virtual clock jumps to the timeout unless input waits.
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override {}
-    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    void Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) override;
     // Logs the box and queues the scripted answer ahead of other input.
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;

@@ -17,7 +17,7 @@ class SdlBackend : public Backend {
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
-    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    void Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) override;
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
     void CloseMessage() override;
@@ -32,10 +32,15 @@ class SdlBackend : public Backend {
     bool Translate(const SDL_Event& e, InputEvent& out);
     void PointerInWindow(int eventX, int eventY, InputEvent& out) const;
     SDL_Cursor* SystemCursor(int code);
+    void Paint(SDL_Surface* surface, Form* top, const MessageDialog* box, int pressed) const;
 
     WindowPtr window_;
     Uint32 wakeEvent_ = 0;
     int shownState_ = -1;
+    // The window surface last drawn on: a new one (the window was created or resized) holds
+    // nothing yet and is drawn whole.
+    const SDL_Surface* drawnSurface_ = nullptr;
+    int drawnW_ = 0, drawnH_ = 0;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
     int stateBeforeMinimise_ = 0;
     const void* shownIcon_ = nullptr;
