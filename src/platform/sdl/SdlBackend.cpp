@@ -123,6 +123,9 @@ SDL_Cursor* CreateUpArrow() {
 
 SdlBackend::SdlBackend() {
     InstallX11ErrorHandler();
+    // A bitmap stage drawn on the processor needs no OpenGL to reach the window: presenting
+    // through it costs a software rasteriser's memory, threads and time on every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("Vídeo indisponível: ") + SDL_GetError());
     }
