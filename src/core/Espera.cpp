@@ -4,6 +4,7 @@
 #include "core/Globais.h"
 #include "platform/Application.h"
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
 
@@ -20,6 +21,22 @@ std::uint64_t Mistura(std::uint64_t x) {
 float Rnd() {
     EstadoAleatorio = Mistura(EstadoAleatorio);
     return static_cast<float>(EstadoAleatorio >> 40) / 16777216.0f;
+}
+
+using RelogioReal = std::chrono::steady_clock;
+
+// When the last draw handled the pending events.
+RelogioReal::time_point ultimaConsulta;
+
+// Handles the pending events for a draw. Asking the window system costs far more than a draw,
+// so within a millisecond of the last ask (real time, whatever the program's clock) the draw
+// does not ask again, unless `agora` says it must.
+void EventosDoSorteio(bool agora) {
+    const auto instante = RelogioReal::now();
+    if (agora || instante - ultimaConsulta >= std::chrono::milliseconds(1)) {
+        ultimaConsulta = instante;
+        ui::DoEvents();
+    }
 }
 
 std::uint64_t SegundosDoDia() {
@@ -77,17 +94,23 @@ std::int16_t Aleatorio(int menor, int maior) {
 }
 
 Guarda Embaralha(int quantidade, int menor, int maior) {
-    Guarda guarda;
     CursorTela(ui::vbHourglass);
+    Guarda guarda = SorteiaDistintos(quantidade, menor, maior, true);
+    CursorTela(ui::vbCustom);
+    return guarda;
+}
+
+Guarda SorteiaDistintos(int quantidade, int menor, int maior, bool consultaJa) {
+    Guarda guarda;
     Randomize();
     Sorteados.assign(static_cast<std::size_t>(std::max(quantidade, 0)) + 1, 0);
     for (int i = 0; i < quantidade; ++i) {
         do {
             Sorteados[static_cast<std::size_t>(i)] = Aleatorio(menor, maior);
-            ui::DoEvents();
+            EventosDoSorteio(consultaJa);
+            consultaJa = false;
         } while (!NumeroInedito(Sorteados[static_cast<std::size_t>(i)], i));
     }
-    CursorTela(ui::vbCustom);
     return guarda;
 }
 
