@@ -34,8 +34,8 @@ test-sanitize: deps
 		ctest --output-on-failure -j$(JOBS)
 
 bench: release
-	$(BUILD)/release/bench/quorvane_bench
-	bench/startup.sh $(BUILD)/release/game
+	bench/run.sh $(BUILD)/release/bench/quorvane_bench
+	bench/startup.sh $(BUILD)/release/game $(BUILD)/release/bench/quorvane_minimal_sdl
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
