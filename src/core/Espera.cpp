@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -104,12 +105,24 @@ Guarda SorteiaDistintos(int quantidade, int menor, int maior, bool consultaJa) {
     Guarda guarda;
     Randomize();
     Sorteados.assign(static_cast<std::size_t>(std::max(quantidade, 0)) + 1, 0);
+    // The values drawn so far, marked: the same answer as NumeroInedito's search of them, at
+    // a cost that does not grow with their number.
+    std::vector<bool> sorteado(static_cast<std::size_t>(std::max(maior - menor + 1, 0)));
+    const auto jaSorteado = [&](int valor) {
+        const auto marca = static_cast<std::size_t>(valor - menor);
+        return valor >= menor && marca < sorteado.size() && sorteado[marca];
+    };
     for (int i = 0; i < quantidade; ++i) {
+        std::int16_t valor = 0;
         do {
-            Sorteados[static_cast<std::size_t>(i)] = Aleatorio(menor, maior);
+            valor = Aleatorio(menor, maior);
+            Sorteados[static_cast<std::size_t>(i)] = valor;
             EventosDoSorteio(consultaJa);
             consultaJa = false;
-        } while (!NumeroInedito(Sorteados[static_cast<std::size_t>(i)], i));
+        } while (jaSorteado(valor));
+        if (valor >= menor && static_cast<std::size_t>(valor - menor) < sorteado.size()) {
+            sorteado[static_cast<std::size_t>(valor - menor)] = true;
+        }
     }
     return guarda;
 }
