@@ -26,7 +26,14 @@ first_frame() {
   start=$(date +%s%N)
   "$program" &
   pid=$!
+  local tries=0
   until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 3000 ]; then
+      kill "$pid" 2>/dev/null || true
+      echo "startup.sh: no window named \"$name\" appeared" >&2
+      exit 1
+    fi
     sleep 0.005
   done
   end=$(date +%s%N)
