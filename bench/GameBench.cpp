@@ -42,19 +42,19 @@ frmJogoForm& JogoNaTela(ui::Application& app) {
     return *frmJogo;
 }
 
-// The question and the four answers written and fitted; each pass writes other texts, so
-// nothing is taken from the previous pass. With `naTela` the frame is also drawn and
-// presented.
+// The question and the four answers written and fitted; each pass writes other texts, each
+// starting with the pass's number, so that no measurement of a previous pass serves again. With
+// `naTela` the frame is also drawn and presented.
 void PoePergunta(benchmark::State& state, std::unique_ptr<ui::Backend> backend, bool naTela) {
     ui::Application app(std::move(backend), ui::OpenSdlAudio());
     bench::Conteudo();
     frmJogoForm& jogo = JogoNaTela(app);
     int passo = 0;
     for (auto _ : state) {
-        const std::string sufixo = " " + std::to_string(passo++ % 50);
-        jogo.lblPergunta.Caption("Qual destas cidades é a capital do país?" + sufixo);
+        const std::string prefixo = std::to_string(passo++) + " ";
+        jogo.lblPergunta.Caption(prefixo + "Qual destas cidades é a capital do país?");
         for (std::int16_t a = 1; a <= 4; ++a) {
-            jogo.exibicao.PoeAlternativa(TEXTOS[(a + passo) % 4] + sufixo, a);
+            jogo.exibicao.PoeAlternativa(prefixo + TEXTOS[(a + passo) % 4], a);
         }
         if (naTela) {
             app.Flush();

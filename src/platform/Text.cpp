@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <unordered_map>
 
 namespace ui {
 
@@ -15,6 +16,12 @@ namespace {
 
 // Opened faces by pixel height and weight.
 std::map<std::pair<int, bool>, FontPtr> fontCache;
+
+// Widths measured lately, by face and text: wrapping and fitting measure the same texts again
+// and again (a label and its shadow, the fitting label and the one it fits), and each
+// measurement shapes the whole text.
+std::unordered_map<std::string, int> widthCache;
+constexpr std::size_t WIDTHS_KEPT = 4096;
 
 // Point sizes map to whole pixel heights at 96 DPI, as on the desktop the game came from.
 int PixelHeight(float points) {
@@ -130,15 +137,25 @@ void Ellipsize(std::string& line, const Font& font, int width) {
 
 void ClearTextCache() {
     fontCache.clear();
+    widthCache.clear();
 }
 
 int TextWidth(const std::string& text, const Font& font) {
     if (text.empty()) {
         return 0;
     }
+    TTF_Font* face = Open(font);
+    std::string key = std::to_string(PixelHeight(font.size)) + (font.bold ? 'b' : 'r') + text;
+    if (const auto found = widthCache.find(key); found != widthCache.end()) {
+        return found->second;
+    }
     int w = 0;
     int h = 0;
-    TTF_SizeUTF8(Open(font), text.c_str(), &w, &h);
+    TTF_SizeUTF8(face, text.c_str(), &w, &h);
+    if (widthCache.size() >= WIDTHS_KEPT) {
+        widthCache.clear();
+    }
+    widthCache.emplace(std::move(key), w);
     return w;
 }
 
