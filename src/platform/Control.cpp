@@ -35,11 +35,11 @@ void Control::Changed() const {
     if (&form != app.TopForm()) {
         return;
     }
-    float x = 0, y = 0;
-    parent_.Origin(x, y);
+    int x = 0, y = 0;
+    parent_.PixelOrigin(x, y);
     ScreenArea area = Area();
-    area.x += Px(x);
-    area.y += Px(y);
+    area.x += x;
+    area.y += y;
     app.Invalidate(area);
 }
 

@@ -100,6 +100,8 @@ class Container {
     virtual Form& OwnerForm() = 0;
     // Origin of this container's coordinates in the form's client area.
     virtual void Origin(float& x, float& y) const = 0;
+    // The pixel where the container's origin is drawn in the form's client area.
+    virtual void PixelOrigin(int& x, int& y) const = 0;
     // Whether what the container holds can be seen, as far as its containers tell.
     virtual bool ChildrenShown() const = 0;
     // Topmost visible and enabled control at (x, y) of this container, searching inside

@@ -66,6 +66,7 @@ class Form : public Container, public Receiver, public std::enable_shared_from_t
     Form& OwnerForm() override { return *this; }
     Form& HandlerForm() override { return *this; }
     void Origin(float& x, float& y) const override { x = y = 0; }
+    void PixelOrigin(int& x, int& y) const override { x = y = 0; }
     // Whether the form is on the window is the application's concern.
     bool ChildrenShown() const override { return true; }
 

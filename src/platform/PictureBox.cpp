@@ -22,6 +22,13 @@ void PictureBox::BackColor(std::uint32_t c) {
     Changed();
 }
 
+// As the drawing places it: every container's position is cut to whole pixels on its own.
+void PictureBox::PixelOrigin(int& x, int& y) const {
+    Parent().PixelOrigin(x, y);
+    x += Px(Left());
+    y += Px(Top());
+}
+
 void PictureBox::Draw(SDL_Surface* target, int x, int y) const {
     const int w = static_cast<int>(Width());
     const int h = static_cast<int>(Height());
