@@ -35,6 +35,7 @@ test-sanitize: deps
 
 bench: release
 	bench/run.sh $(BUILD)/release/bench/quorvane_bench
+	bench/run.sh $(BUILD)/release/bench/quorvane_whole_game
 	bench/startup.sh $(BUILD)/release/game $(BUILD)/release/bench/quorvane_minimal_sdl
 
 format:
