@@ -233,7 +233,12 @@ void Mixer::Open(int channel, const std::string& path) {
     Close(channel);
     Slot& slot = slots_.at(channel);
     if (!IsMidi(path)) {
-        slot.decoding = std::async(std::launch::async, LoadEffect, path);
+        slot.decoding = std::async(std::launch::async, [path] {
+            ChunkPtr chunk = LoadEffect(path);
+            // SDL frees what it keeps per thread (its error text) only for its own threads.
+            SDL_TLSCleanup();
+            return chunk;
+        });
         return;
     }
     FileContent file = ReadSoundFile(path);
