@@ -41,8 +41,9 @@ test-sanitize: deps
 		ctest --output-on-failure -j$(JOBS)
 
 bench: release
-	$(BUILD)/release/bench/quorvane_bench
-	bench/startup.sh $(BUILD)/release/game
+	bench/run.sh $(BUILD)/release/bench/quorvane_bench
+	bench/run.sh $(BUILD)/release/bench/quorvane_whole_game
+	bench/startup.sh $(BUILD)/release/game $(BUILD)/release/bench/quorvane_minimal_sdl
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

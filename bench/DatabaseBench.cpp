@@ -1,4 +1,6 @@
 // Opening the question database, running a level query and reading every row of the level.
+#include "BenchSupport.h"
+
 #include "core/Globais.h"
 #include "game/frmJogo.h"
 #include "platform/Application.h"
@@ -71,13 +73,14 @@ BENCHMARK(BM_LevelQueryReadAll)
 
 // The whole level load of the game screen: open, query, copy into the store, shuffle rows and
 // alternatives.
-void BM_CarregaNivel(benchmark::State& state) {
+void CarregaNivel(benchmark::State& state, std::unique_ptr<ui::Backend> backend) {
     const std::string db = DatabaseWithRows(static_cast<int>(state.range(0)));
     if (db.empty()) {
         state.SkipWithError("the writer failed");
         return;
     }
-    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    ui::Application app(std::move(backend));
+    const auto janela = bench::JanelaAberta(app);
     PastaGraficos = fs::path(db).parent_path().string() + "/";
     Nivel = 2;
     // The screen's store alone, without the screen's load.
@@ -87,6 +90,16 @@ void BM_CarregaNivel(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+void BM_CarregaNivel(benchmark::State& state) {
+    CarregaNivel(state, std::make_unique<ui::HeadlessBackend>());
+}
 BENCHMARK(BM_CarregaNivel)->Arg(10)->Arg(100)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Where every ask for events reads the X socket.
+void BM_CarregaNivelX11(benchmark::State& state) {
+    CarregaNivel(state, bench::X11Sdl());
+}
+BENCHMARK(BM_CarregaNivelX11)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,12 +1,14 @@
-// The game screen on the real backend without a display: laying out a question with its
-// answers, a click on an answer up to its sound, and a question's countdown with the music.
+// The game and the screens on the real backend: a question laid out, drawn and on screen, a
+// click on an answer up to its sound, and the processor time of screens left idle.
+#include "BenchSupport.h"
+
 #include "core/Globais.h"
-#include "core/Pastas.h"
 #include "game/frmJogo.h"
 #include "platform/Application.h"
 #include "platform/sdl/SdlAudio.h"
-#include "platform/sdl/SdlBackend.h"
-#include "program/Inicio.h"
+#include "screens/frmIntro.h"
+#include "screens/frmMenu.h"
+#include "screens/frmNome.h"
 #include "sound/Som.h"
 
 #include <benchmark/benchmark.h>
@@ -14,27 +16,13 @@
 #include <SDL_mixer.h>
 
 #include <chrono>
-#include <cstdlib>
+#include <functional>
 #include <memory>
-#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
 using Relogio = std::chrono::steady_clock;
-
-std::unique_ptr<ui::Backend> DummySdl() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    return std::make_unique<ui::SdlBackend>();
-}
-
-// The generated content as the program folder.
-void Conteudo() {
-    PastaDoExecutavel = [] { return std::string(QV_GAME_DIR) + "/"; };
-    InicializaGlobais();
-    DefinePastas();
-    ValoresPadrao();
-}
 
 const std::string TEXTOS[] = {
     "Rio de Janeiro",
@@ -44,30 +32,54 @@ const std::string TEXTOS[] = {
     " até caber na linha",
 };
 
-// The question and the four answers written and fitted; each pass writes other texts, so
-// nothing is taken from the previous pass.
-void BM_PoePerguntaSdlDummy(benchmark::State& state) {
-    ui::Application app(DummySdl());
-    Conteudo();
-    const auto jogo = std::make_shared<frmJogoForm>();
-    jogo->layout.MontaTela();
+// The game screen as a game opens it, up to the first question's running countdown.
+frmJogoForm& JogoNaTela(ui::Application& app) {
+    NumPergunta = 1;
+    frmJogo.Show();
+    while (!frmJogo->cronometro.Timer_Tempo.Enabled()) {
+        app.DoEvents();
+        app.Idle(10);
+    }
+    return *frmJogo;
+}
+
+// The question and the four answers written and fitted; each pass writes other texts, each
+// starting with the pass's number, so that no measurement of a previous pass serves again. With
+// `naTela` the frame is also drawn and presented.
+void PoePergunta(benchmark::State& state, std::unique_ptr<ui::Backend> backend, bool naTela) {
+    ui::Application app(std::move(backend), ui::OpenSdlAudio());
+    bench::Conteudo();
+    frmJogoForm& jogo = JogoNaTela(app);
     int passo = 0;
     for (auto _ : state) {
-        const std::string sufixo = " " + std::to_string(passo++ % 50);
-        jogo->lblPergunta.Caption("Qual destas cidades é a capital do país?" + sufixo);
+        const std::string prefixo = std::to_string(passo++) + " ";
+        jogo.lblPergunta.Caption(prefixo + "Qual destas cidades é a capital do país?");
         for (std::int16_t a = 1; a <= 4; ++a) {
-            jogo->exibicao.PoeAlternativa(TEXTOS[(a + passo) % 4] + sufixo, a);
+            jogo.exibicao.PoeAlternativa(prefixo + TEXTOS[(a + passo) % 4], a);
+        }
+        if (naTela) {
+            app.Flush();
         }
     }
+    frmJogo->Unload();
 }
-BENCHMARK(BM_PoePerguntaSdlDummy)->Unit(benchmark::kMillisecond);
 
-// Records when the program hands an effect to the mixer.
+void BM_AjustaPerguntaSdlDummy(benchmark::State& state) {
+    PoePergunta(state, bench::DummySdl(), false);
+}
+BENCHMARK(BM_AjustaPerguntaSdlDummy)->Unit(benchmark::kMillisecond);
+
+void BM_PerguntaNaTelaX11(benchmark::State& state) {
+    PoePergunta(state, bench::X11Sdl(), true);
+}
+BENCHMARK(BM_PerguntaNaTelaX11)->Unit(benchmark::kMillisecond);
+
+// Records when the program hands each effect to the mixer.
 class AudioCronometrado : public ui::Audio {
   public:
     explicit AudioCronometrado(std::unique_ptr<ui::Audio> real) : real_(std::move(real)) {}
     void PlayEffect(const std::string& path, int flags) override {
-        entregue = Relogio::now();
+        entregas.push_back(Relogio::now());
         real_->PlayEffect(path, flags);
     }
     bool WaitEffect(std::uint32_t maxMs) override { return real_->WaitEffect(maxMs); }
@@ -75,7 +87,7 @@ class AudioCronometrado : public ui::Audio {
                                         std::function<void()> ended) override {
         return real_->NewVoice(name, std::move(ended));
     }
-    Relogio::time_point entregue;
+    std::vector<Relogio::time_point> entregas;
 
   private:
     std::unique_ptr<ui::Audio> real_;
@@ -92,73 +104,95 @@ double LatenciaMixerMs() {
     return 1000.0 * QUADROS / frequencia;
 }
 
-// A click on an answer, from its dispatch to the effect reaching the mixer, plus the time the
-// mixer's buffer takes to play out; the rest of the click (its wait for the effect, the
-// confirmation) is not timed.
-void BM_CliqueAteOSomSdlDummy(benchmark::State& state) {
+// A click on an answer of the question on screen, from its dispatch to the effect reaching
+// the mixer, plus the time the mixer's buffer takes to play out; the rest of the click (its
+// wait for the effect, the confirmation) is not timed.
+void BM_CliqueAteOSomX11(benchmark::State& state) {
+    // The backend first: it chooses the sound driver the mixer opens.
+    auto backend = bench::X11Sdl();
     auto audio = std::make_unique<AudioCronometrado>(ui::OpenSdlAudio());
     AudioCronometrado& cronometro = *audio;
-    ui::Application app(DummySdl(), std::move(audio));
-    Conteudo();
-    const auto jogo = std::make_shared<frmJogoForm>();
-    jogo->layout.MontaTela();
+    ui::Application app(std::move(backend), std::move(audio));
+    bench::Conteudo();
+    frmJogoForm& jogo = JogoNaTela(app);
     double total = 0;
     for (auto _ : state) {
-        jogo->confirmacao.Acao = 0;
+        jogo.confirmacao.Acao = 0;
+        const std::size_t antes = cronometro.entregas.size();
         const auto inicio = Relogio::now();
         {
-            ui::HandlerScope scope(*jogo);
-            jogo->lblResposta[1].Click();
+            ui::HandlerScope scope(jogo);
+            jogo.lblResposta[1].Click();
         }
-        total += std::chrono::duration<double, std::milli>(cronometro.entregue - inicio).count();
+        if (cronometro.entregas.size() == antes) {
+            state.SkipWithError("the click played no effect");
+            break;
+        }
+        // The click's own effect: the confirmation plays another after it.
+        total +=
+            std::chrono::duration<double, std::milli>(cronometro.entregas[antes] - inicio).count();
     }
+    frmJogo->Unload();
     const double mixer = LatenciaMixerMs();
-    state.counters["ate_o_mixer_ms"] = total / static_cast<double>(state.iterations());
+    const auto vezes = static_cast<double>(state.iterations());
+    state.counters["ate_o_mixer_ms"] = total / vezes;
     state.counters["buffer_ms"] = mixer;
-    state.counters["clique_ao_som_ms"] = total / static_cast<double>(state.iterations()) + mixer;
+    state.counters["clique_ao_som_ms"] = total / vezes + mixer;
 }
-BENCHMARK(BM_CliqueAteOSomSdlDummy)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CliqueAteOSomX11)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-double CpuSegundos() {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    const auto s = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
-    };
-    return s(uso.ru_utime) + s(uso.ru_stime);
+// Runs the event loop for `ms` as the program does.
+void Roda(ui::Application& app, std::uint32_t ms) {
+    const std::uint32_t fim = app.Ticks() + ms;
+    while (static_cast<std::int32_t>(fim - app.Ticks()) > 0) {
+        app.DoEvents();
+        app.Idle(fim - app.Ticks());
+    }
 }
 
-// The game screen from its load to a running countdown, then `segundos` of that countdown with
-// the music playing: the processor time of every thread (the mixer's included) over the
-// wall-clock time.
-void BM_ContagemComMusicaSdlDummy(benchmark::State& state) {
+// A screen opened and then left alone: after a second for what its opening starts (a screen's
+// start timer, the music's synthesiser loading its sound font), the processor time of every
+// thread (the mixer's included) over the wall-clock time of `segundos`.
+void Ociosa(benchmark::State& state, const std::function<void(ui::Application&)>& abre) {
     const auto segundos = static_cast<std::uint32_t>(state.range(0));
-    ui::Application app(DummySdl(), ui::OpenSdlAudio());
-    Conteudo();
-    AbreMusica("gamebgm", "");
-    NumPergunta = 1;
+    auto backend = bench::X11Sdl(); // first: it chooses the sound driver the mixer opens
+    ui::Application app(std::move(backend), ui::OpenSdlAudio());
+    bench::Conteudo();
     double cpu = 0, parede = 0;
     for (auto _ : state) {
-        frmJogo.Show();
-        while (!frmJogo->cronometro.Timer_Tempo.Enabled()) {
-            app.DoEvents();
-            app.Idle(10);
-        }
-        const double cpu0 = CpuSegundos();
+        abre(app);
+        Roda(app, 1000);
+        const double cpu0 = bench::CpuSegundos();
         const auto parede0 = Relogio::now();
-        const std::uint32_t fim = app.Ticks() + segundos * 1000;
-        while (static_cast<std::int32_t>(fim - app.Ticks()) > 0) {
-            app.DoEvents();
-            app.Idle(fim - app.Ticks());
-        }
-        cpu += CpuSegundos() - cpu0;
+        Roda(app, segundos * 1000);
+        cpu += bench::CpuSegundos() - cpu0;
         parede += std::chrono::duration<double>(Relogio::now() - parede0).count();
-        frmJogo->Unload();
     }
     state.counters["cpu_pct"] = 100.0 * cpu / parede;
 }
-BENCHMARK(BM_ContagemComMusicaSdlDummy)
-    ->Arg(10)
+
+// The intro with its blinking heart and narration, the menu, the name entry with its blinking
+// cursor, and a question's countdown with the music playing.
+void BM_IntroOciosaX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application&) { frmIntro.Show(); });
+}
+void BM_MenuOciosoX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application&) { frmMenu.Show(); });
+}
+void BM_NomeOciosoX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application&) { frmNome.Show(); });
+}
+void BM_ContagemComMusicaX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application& app) {
+        AbreMusica("gamebgm", "");
+        JogoNaTela(app);
+    });
+}
+BENCHMARK(BM_IntroOciosaX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_MenuOciosoX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_NomeOciosoX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_ContagemComMusicaX11)
+    ->Arg(5)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->UseRealTime();

@@ -4,8 +4,10 @@
 #include "core/Globais.h"
 #include "platform/Application.h"
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,22 @@ std::uint64_t Mistura(std::uint64_t x) {
 float Rnd() {
     EstadoAleatorio = Mistura(EstadoAleatorio);
     return static_cast<float>(EstadoAleatorio >> 40) / 16777216.0f;
+}
+
+using RelogioReal = std::chrono::steady_clock;
+
+// When the last draw handled the pending events.
+RelogioReal::time_point ultimaConsulta;
+
+// Handles the pending events for a draw. Asking the window system costs far more than a draw,
+// so within a millisecond of the last ask (real time, whatever the program's clock) the draw
+// does not ask again, unless `agora` says it must.
+void EventosDoSorteio(bool agora) {
+    const auto instante = RelogioReal::now();
+    if (agora || instante - ultimaConsulta >= std::chrono::milliseconds(1)) {
+        ultimaConsulta = instante;
+        ui::DoEvents();
+    }
 }
 
 std::uint64_t SegundosDoDia() {
@@ -77,17 +95,35 @@ std::int16_t Aleatorio(int menor, int maior) {
 }
 
 Guarda Embaralha(int quantidade, int menor, int maior) {
-    Guarda guarda;
     CursorTela(ui::vbHourglass);
+    Guarda guarda = SorteiaDistintos(quantidade, menor, maior, true);
+    CursorTela(ui::vbCustom);
+    return guarda;
+}
+
+Guarda SorteiaDistintos(int quantidade, int menor, int maior, bool consultaJa) {
+    Guarda guarda;
     Randomize();
     Sorteados.assign(static_cast<std::size_t>(std::max(quantidade, 0)) + 1, 0);
+    // The values drawn so far, marked: the same answer as NumeroInedito's search of them, at
+    // a cost that does not grow with their number.
+    std::vector<bool> sorteado(static_cast<std::size_t>(std::max(maior - menor + 1, 0)));
+    const auto jaSorteado = [&](int valor) {
+        const auto marca = static_cast<std::size_t>(valor - menor);
+        return valor >= menor && marca < sorteado.size() && sorteado[marca];
+    };
     for (int i = 0; i < quantidade; ++i) {
+        std::int16_t valor = 0;
         do {
-            Sorteados[static_cast<std::size_t>(i)] = Aleatorio(menor, maior);
-            ui::DoEvents();
-        } while (!NumeroInedito(Sorteados[static_cast<std::size_t>(i)], i));
+            valor = Aleatorio(menor, maior);
+            Sorteados[static_cast<std::size_t>(i)] = valor;
+            EventosDoSorteio(consultaJa);
+            consultaJa = false;
+        } while (jaSorteado(valor));
+        if (valor >= menor && static_cast<std::size_t>(valor - menor) < sorteado.size()) {
+            sorteado[static_cast<std::size_t>(valor - menor)] = true;
+        }
     }
-    CursorTela(ui::vbCustom);
     return guarda;
 }
 

@@ -15,4 +15,8 @@ Guarda PiscaControle(ui::Control& ctl, int vezes, int ms);
 void Randomize();
 std::int16_t Aleatorio(int menor, int maior);
 Guarda Embaralha(int quantidade, int menor, int maior);
+// Embaralha's draw without its busy pointer, for a caller that holds the pointer busy over
+// many draws. The first draw handles the pending events when `consultaJa` says so, as every
+// Embaralha does; the others at most once a millisecond.
+Guarda SorteiaDistintos(int quantidade, int menor, int maior, bool consultaJa);
 bool NumeroInedito(int valor, int k);

@@ -1,6 +1,7 @@
 // The game screen's question store: the level's rows read from the database and shuffled,
 // first the order of the rows, then each row's four alternatives.
 #include "core/Espera.h"
+#include "core/Figuras.h"
 #include "core/Globais.h"
 #include "core/Pastas.h"
 #include "game/frmJogo.h"
@@ -74,7 +75,9 @@ void frmJogoForm::CarregaPerguntas() {
     if (TotalPerguntas == 0) {
         return;
     }
-    dtSC.Refresh();
+    // The level query has just read the file and counted the rows: reading it again would
+    // give the same rows at twice the cost.
+    dtSC.MoveFirst();
     for (int i = 1; i <= TotalPerguntas; ++i) {
         const LinhaPergunta linha = LeLinha();
         Perguntas[Indice(i)] = linha.pergunta;
@@ -93,7 +96,9 @@ void frmJogoForm::EmbaralhaPerguntas() {
         AlternativaCerta[Indice(q)] = 1;
     }
     // The store stays whole whatever ran meanwhile; the level's loader checks its guard.
-    (void)Embaralha(n, 1, n);
+    // The pointer stays busy over the order of the rows and every row's alternatives.
+    CursorTela(ui::vbHourglass);
+    (void)SorteiaDistintos(n, 1, n, true);
     // Copied out first, so that no row is overwritten before it has been read.
     std::vector<LinhaPergunta> nova(Indice(n) + 1);
     for (int q = 1; q <= n; ++q) {
@@ -108,7 +113,7 @@ void frmJogoForm::EmbaralhaPerguntas() {
     for (int q = 1; q <= n; ++q) {
         std::array<int, 5> ordem{0, 1, 2, 3, 4};
         if (Aleatorio(1, 4) != 1) {
-            (void)Embaralha(4, 1, 4);
+            (void)SorteiaDistintos(4, 1, 4, false);
             for (int a = 1; a <= 4; ++a) {
                 ordem[Indice(a)] = Sorteados[Indice(a - 1)];
             }
@@ -121,6 +126,7 @@ void frmJogoForm::EmbaralhaPerguntas() {
             }
         }
     }
+    CursorTela(ui::vbCustom);
 }
 
 std::vector<frmJogoForm::LinhaPergunta> frmJogoForm::LeTodasPerguntas() {

@@ -5,6 +5,7 @@
 #include "platform/MessageDialog.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -18,6 +19,7 @@ std::int32_t Until(std::uint32_t due, std::uint32_t now) {
 }
 
 constexpr std::uint32_t FRAME_MS = 16;
+constexpr std::size_t MAX_AREAS = 16;
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_SPACE = 32;
@@ -94,6 +96,7 @@ void Application::DoEvents() {
 }
 
 void Application::SpinUntil(const std::function<bool()>& done, std::optional<std::uint32_t> wake) {
+    Flush();
     for (;;) {
         DoEvents();
         if (done()) {
@@ -122,7 +125,7 @@ void Application::Idle(std::uint32_t maxMs) {
             timeout = 0;
         }
     }
-    if (dirty_) {
+    if (!damage_.Empty()) {
         until(lastDraw_ + FRAME_MS);
     }
     if (timeout > 0) {
@@ -478,20 +481,48 @@ void Application::DispatchMouse(const InputEvent& event, Form& form) {
     }
 }
 
+void Application::Invalidate(const ScreenArea& area) {
+    if (damage_.whole || area.w <= 0 || area.h <= 0) {
+        return;
+    }
+    const auto within = [&area](const ScreenArea& a) {
+        return area.x >= a.x && area.y >= a.y && area.x + area.w <= a.x + a.w &&
+               area.y + area.h <= a.y + a.h;
+    };
+    if (std::any_of(damage_.areas.begin(), damage_.areas.end(), within)) {
+        return;
+    }
+    // Past a few areas one redraw of everything costs less than many small ones.
+    if (damage_.areas.size() >= MAX_AREAS) {
+        damage_ = {true, {}};
+        return;
+    }
+    damage_.areas.push_back(area);
+}
+
 void Application::Draw() {
-    if (!dirty_) {
+    if (damage_.Empty()) {
         return;
     }
-    const std::uint32_t now = Ticks();
-    if (Until(lastDraw_ + FRAME_MS, now) > 0) {
+    if (Until(lastDraw_ + FRAME_MS, Ticks()) > 0) {
         return;
     }
-    dirty_ = false;
-    lastDraw_ = now;
+    PresentFrame();
+}
+
+void Application::Flush() {
+    if (!damage_.Empty()) {
+        PresentFrame();
+    }
+}
+
+void Application::PresentFrame() {
+    const Damage damage = std::exchange(damage_, {});
+    lastDraw_ = Ticks();
     if (const OpenBox* box = ShownBox()) {
-        backend_->Present(TopForm(), &box->dialog, box->pressed);
+        backend_->Present(TopForm(), &box->dialog, box->pressed, damage);
     } else {
-        backend_->Present(TopForm(), nullptr, 0);
+        backend_->Present(TopForm(), nullptr, 0, damage);
     }
 }
 

@@ -91,7 +91,12 @@ class Application {
     void AddTimer(Timer* t);
     void RemoveTimer(Timer* t);
 
-    void Invalidate() { dirty_ = true; }
+    // The whole window, or one area of it (pixels of the client area), needs drawing.
+    void Invalidate() { damage_.whole = true; }
+    void Invalidate(const ScreenArea& area);
+    // Presents every change made so far, whatever the frame rate: called before a wait that
+    // blocks, so that what the player sees during it is the state it began in.
+    void Flush();
 
     // The form whose handler runs innermost now, or nullptr outside every handler.
     Form* RunningForm() const;
@@ -111,6 +116,7 @@ class Application {
     void RunPosted();
     void UpdatePointer();
     void Draw();
+    void PresentFrame();
     int ShowUnhandled(const std::exception& e, int number);
 
     std::unique_ptr<Backend> backend_;
@@ -133,7 +139,7 @@ class Application {
     // The message box that takes the input now, if any.
     OpenBox* box_ = nullptr;
     bool quitPending_ = false;
-    bool dirty_ = true;
+    Damage damage_{true, {}};
     bool ended_ = false;
     std::uint32_t lastDraw_ = 0;
     std::vector<std::weak_ptr<Form>> running_;

@@ -27,10 +27,13 @@ void PlaySoundFile(const std::string& path, int flags) {
     // How late the program may end after it was asked to.
     constexpr std::uint32_t END_CHECK_MS = 50;
     Application& app = App();
-    app.audio().PlayEffect(path, flags);
     if ((flags & SND_ASYNC) != 0) {
+        app.audio().PlayEffect(path, flags);
         return;
     }
+    // What the handler changed is on screen before the sound holds the screen still.
+    app.Flush();
+    app.audio().PlayEffect(path, flags);
     while (!app.audio().WaitEffect(END_CHECK_MS)) {
         if (app.backend().QuitRequested()) {
             app.End(0);

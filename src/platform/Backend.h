@@ -48,6 +48,14 @@ inline void PlaceMouseEvent(InputEvent& event, const PointerPlace& now) {
 
 struct ScreenArea {
     int x = 0, y = 0, w = 0, h = 0;
+    bool operator==(const ScreenArea&) const = default;
+};
+
+// What a frame redraws, in pixels of the window's client area: everything, or only the areas.
+struct Damage {
+    bool whole = false;
+    std::vector<ScreenArea> areas;
+    bool Empty() const { return !whole && areas.empty(); }
 };
 
 // Pointer codes as the screens use them.
@@ -79,8 +87,9 @@ class Backend {
     virtual bool QuitRequested() = 0;
 
     // Draws the topmost visible form (or a blank window when there is none) and over it the
-    // open message box, if any, with its pressed button (an answer, or 0).
-    virtual void Present(Form* top, const MessageDialog* box, int pressed) = 0;
+    // open message box, if any, with its pressed button (an answer, or 0), within `damage`.
+    virtual void Present(Form* top, const MessageDialog* box, int pressed,
+                         const Damage& damage) = 0;
     // A message box opens: the window is made ready for it. Gives the width and height of
     // the client area the box is laid out in. The application then runs the box, feeding it
     // the input events this backend delivers.

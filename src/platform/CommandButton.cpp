@@ -7,6 +7,9 @@
 namespace ui {
 
 void CommandButton::Caption(const std::string& c) {
+    if (c == caption_) {
+        return;
+    }
     caption_ = c;
     Changed();
 }

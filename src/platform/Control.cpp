@@ -18,8 +18,29 @@ Control::~Control() {
     parent_.Remove(this);
 }
 
+ScreenArea Control::Area() const {
+    return {Px(left_), Px(top_), static_cast<int>(width_), static_cast<int>(height_)};
+}
+
+bool Control::Shown() const {
+    return visible_ && parent_.ChildrenShown();
+}
+
 void Control::Changed() const {
-    App().Invalidate();
+    if (!Shown()) {
+        return;
+    }
+    Application& app = App();
+    Form& form = parent_.OwnerForm();
+    if (&form != app.TopForm()) {
+        return;
+    }
+    int x = 0, y = 0;
+    parent_.PixelOrigin(x, y);
+    ScreenArea area = Area();
+    area.x += x;
+    area.y += y;
+    app.Invalidate(area);
 }
 
 void Control::Left(float v) {
@@ -39,21 +60,26 @@ void Control::Move(float left, float top) {
 }
 
 void Control::Move(float left, float top, float width, float height) {
+    width = std::max(0.0f, width);
+    height = std::max(0.0f, height);
+    if (left == left_ && top == top_ && width == width_ && height == height_) {
+        return;
+    }
     const bool resized = width != width_ || height != height_;
-    left_ = left;
-    top_ = top;
-    width_ = std::max(0.0f, width);
-    height_ = std::max(0.0f, height);
+    Reshape([&] {
+        left_ = left;
+        top_ = top;
+        width_ = width;
+        height_ = height;
+    });
     if (resized) {
         Resized();
     }
-    Changed();
 }
 
 void Control::Visible(bool v) {
     if (v != visible_) {
-        visible_ = v;
-        Changed();
+        Reshape([&] { visible_ = v; });
     }
 }
 
@@ -94,7 +120,12 @@ Control* Container::HitTest(float x, float y) const {
 
 void Container::DrawChildren(SDL_Surface* target, int x, int y) const {
     for (const Control* c : children_) {
-        if (c->Visible()) {
+        if (!c->Visible()) {
+            continue;
+        }
+        const ScreenArea a = c->Area();
+        const SDL_Rect area{x + a.x, y + a.y, a.w, a.h};
+        if (SDL_HasIntersection(&area, &target->clip_rect)) {
             c->Draw(target, x + Px(c->Left()), y + Px(c->Top()));
         }
     }

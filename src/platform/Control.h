@@ -2,6 +2,7 @@
 // container; event coordinates are pixels of the control that receives them.
 #pragma once
 
+#include "platform/Backend.h"
 #include "platform/Picture.h"
 #include "platform/Receiver.h"
 
@@ -63,9 +64,21 @@ class Control : public Receiver {
     // Whether the control takes part in hit testing (timers do not).
     virtual bool Hittable() const { return true; }
     virtual void Draw(SDL_Surface* target, int x, int y) const = 0;
+    // The pixels the control draws on, in its container's coordinates.
+    virtual ScreenArea Area() const;
+    // Whether the control and every container it lies in are visible.
+    bool Shown() const;
 
   protected:
+    // The control's looks changed where it stands.
     void Changed() const;
+    // Runs a change that may move, resize, show or hide the control: the place it leaves and
+    // the place it takes are both redrawn.
+    template <class F> void Reshape(F change) {
+        Changed();
+        change();
+        Changed();
+    }
     virtual void Resized() {}
 
   private:
@@ -87,9 +100,14 @@ class Container {
     virtual Form& OwnerForm() = 0;
     // Origin of this container's coordinates in the form's client area.
     virtual void Origin(float& x, float& y) const = 0;
+    // The pixel where the container's origin is drawn in the form's client area.
+    virtual void PixelOrigin(int& x, int& y) const = 0;
+    // Whether what the container holds can be seen, as far as its containers tell.
+    virtual bool ChildrenShown() const = 0;
     // Topmost visible and enabled control at (x, y) of this container, searching inside
     // picture boxes; nullptr when none.
     Control* HitTest(float x, float y) const;
+    // Draws the visible children that meet the target's clip rectangle.
     void DrawChildren(SDL_Surface* target, int x, int y) const;
 
   private:

@@ -74,6 +74,9 @@ void Form::Move(int left, int top) {
 }
 
 void Form::Move(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_) {
+        return;
+    }
     left_ = left;
     top_ = top;
     width_ = width;
@@ -87,6 +90,9 @@ void Form::WindowState(int s) {
 }
 
 void Form::BackColor(std::uint32_t c) {
+    if (c == backColor_) {
+        return;
+    }
     backColor_ = c;
     App().Invalidate();
 }

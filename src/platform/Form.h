@@ -66,6 +66,9 @@ class Form : public Container, public Receiver, public std::enable_shared_from_t
     Form& OwnerForm() override { return *this; }
     Form& HandlerForm() override { return *this; }
     void Origin(float& x, float& y) const override { x = y = 0; }
+    void PixelOrigin(int& x, int& y) const override { x = y = 0; }
+    // Whether the form is on the window is the application's concern.
+    bool ChildrenShown() const override { return true; }
 
     // Set by the global reference that owns the form; called when it unloads.
     void OnRelease(std::function<void()> f) { release_ = std::move(f); }

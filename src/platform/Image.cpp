@@ -5,6 +5,9 @@
 namespace ui {
 
 void Image::Picture(const ui::Picture& p) {
+    if (p == picture_) {
+        return;
+    }
     picture_ = p;
     if (p) {
         Move(Left(), Top(), static_cast<float>(p.Width()), static_cast<float>(p.Height()));

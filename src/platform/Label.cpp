@@ -11,54 +11,58 @@ void Label::Caption(const std::string& text) {
     if (text == caption_) {
         return;
     }
-    caption_ = text;
-    FitSize();
-    Changed();
+    Reshape([&] {
+        caption_ = text;
+        Rewrap();
+        FitSize();
+    });
     if (Change) {
         Change();
     }
 }
 
 void Label::ForeColor(std::uint32_t c) {
-    foreColor_ = c;
-    Changed();
+    if (c != foreColor_) {
+        image_.reset();
+        SetLook(foreColor_, c);
+    }
 }
 void Label::BackColor(std::uint32_t c) {
-    backColor_ = c;
-    Changed();
+    SetLook(backColor_, c);
 }
 void Label::BackStyle(int s) {
-    backStyle_ = s;
-    Changed();
+    SetLook(backStyle_, s);
 }
 void Label::FontSize(float points) {
-    font_.size = points;
-    FitSize();
-    Changed();
+    SetLayout(font_.size, points);
 }
 void Label::FontBold(bool b) {
-    font_.bold = b;
-    FitSize();
-    Changed();
+    SetLayout(font_.bold, b);
 }
 void Label::Alignment(int a) {
-    alignment_ = a;
-    Changed();
+    SetLook(alignment_, a);
 }
 void Label::AutoSize(bool a) {
-    autoSize_ = a;
-    FitSize();
+    SetLayout(autoSize_, a);
 }
 void Label::WordWrap(bool w) {
-    wordWrap_ = w;
-    FitSize();
+    SetLayout(wordWrap_, w);
+}
+
+void Label::Rewrap() {
+    lines_.reset();
+    image_.reset();
 }
 
 std::vector<std::string> Label::Lines() const {
-    if (autoSize_ && !wordWrap_) {
-        return SplitLines(caption_);
+    const bool wraps = !autoSize_ || wordWrap_;
+    const int width = static_cast<int>(Width());
+    if (!lines_ || (wraps && width != linesWidth_)) {
+        lines_ = wraps ? WrapText(caption_, font_, width) : SplitLines(caption_);
+        linesWidth_ = width;
+        image_.reset();
     }
-    return WrapText(caption_, font_, static_cast<int>(Width()));
+    return *lines_;
 }
 
 // Auto-size grows the label to its text: to the widest line without word wrap, or to the
@@ -87,7 +91,10 @@ void Label::Draw(SDL_Surface* target, int x, int y) const {
     if (backStyle_ == 1) {
         FillRect(target, x, y, w, h, backColor_);
     }
-    DrawLines(target, Lines(), font_, foreColor_, alignment_, x, y, w, h);
+    if (!image_) {
+        image_.emplace(Lines(), font_, foreColor_);
+    }
+    image_->Draw(target, alignment_, x, y, w, h);
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,26 @@ class Label : public Control {
 
   private:
     void FitSize();
+    // The caption or font changed: the lines break anew and render anew.
+    void Rewrap();
+    // Sets a property that changes how the text breaks, then fits the size to it.
+    template <class T> void SetLayout(T& property, T value) {
+        if (property == value) {
+            return;
+        }
+        property = value;
+        Rewrap();
+        FitSize();
+        Changed();
+    }
+    // Sets a property that changes only the looks.
+    template <class T> void SetLook(T& property, T value) {
+        if (property == value) {
+            return;
+        }
+        property = value;
+        Changed();
+    }
     std::string caption_;
     std::uint32_t foreColor_ = 0;
     std::uint32_t backColor_ = 0xFFFFFF;
@@ -53,6 +74,9 @@ class Label : public Control {
     bool autoSize_ = false;
     bool wordWrap_ = false;
     bool fitting_ = false;
+    mutable std::optional<std::vector<std::string>> lines_;
+    mutable int linesWidth_ = 0;
+    mutable std::optional<TextImage> image_;
 };
 
 } // namespace ui

@@ -10,16 +10,29 @@
 namespace ui {
 
 void Line::Ends(float x1, float y1, float x2, float y2) {
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-    Changed();
+    if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) {
+        return;
+    }
+    Reshape([&] {
+        x1_ = x1;
+        y1_ = y1;
+        x2_ = x2;
+        y2_ = y2;
+    });
 }
 
 void Line::BorderColor(std::uint32_t c) {
+    if (c == colour_) {
+        return;
+    }
     colour_ = c;
     Changed();
+}
+
+ScreenArea Line::Area() const {
+    const int left = Px(std::min(x1_, x2_));
+    const int top = Px(std::min(y1_, y2_));
+    return {left, top, Px(std::max(x1_, x2_)) - left + 1, Px(std::max(y1_, y2_)) - top + 1};
 }
 
 // Lines are drawn relative to the container, whatever the control's own position.

@@ -18,6 +18,7 @@ class Line : public Control {
     void BorderColor(std::uint32_t c);
     std::uint32_t BorderColor() const { return colour_; }
     bool Hittable() const override { return false; }
+    ScreenArea Area() const override;
     void Draw(SDL_Surface* target, int x, int y) const override;
 
   private:

@@ -7,13 +7,26 @@
 namespace ui {
 
 void PictureBox::Picture(const ui::Picture& p) {
+    if (p == picture_) {
+        return;
+    }
     picture_ = p;
     Changed();
 }
 
 void PictureBox::BackColor(std::uint32_t c) {
+    if (c == backColor_) {
+        return;
+    }
     backColor_ = c;
     Changed();
+}
+
+// As the drawing places it: every container's position is cut to whole pixels on its own.
+void PictureBox::PixelOrigin(int& x, int& y) const {
+    Parent().PixelOrigin(x, y);
+    x += Px(Left());
+    y += Px(Top());
 }
 
 void PictureBox::Draw(SDL_Surface* target, int x, int y) const {

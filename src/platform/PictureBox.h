@@ -16,6 +16,8 @@ class PictureBox : public Control, public Container {
     void BackColor(std::uint32_t c);
     Form& OwnerForm() override { return Control::OwnerForm(); }
     void Origin(float& x, float& y) const override { OriginInForm(x, y); }
+    void PixelOrigin(int& x, int& y) const override;
+    bool ChildrenShown() const override { return Shown(); }
     void Draw(SDL_Surface* target, int x, int y) const override;
 
   private:

@@ -5,11 +5,17 @@
 namespace ui {
 
 void Shape::FillColor(std::uint32_t c) {
+    if (c == fillColor_) {
+        return;
+    }
     fillColor_ = c;
     Changed();
 }
 
 void Shape::BorderColor(std::uint32_t c) {
+    if (c == borderColor_) {
+        return;
+    }
     borderColor_ = c;
     Changed();
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <unordered_map>
 
 namespace ui {
 
@@ -15,6 +16,12 @@ namespace {
 
 // Opened faces by pixel height and weight.
 std::map<std::pair<int, bool>, FontPtr> fontCache;
+
+// Widths measured lately, by face and text: wrapping and fitting measure the same texts again
+// and again (a label and its shadow, the fitting label and the one it fits), and each
+// measurement shapes the whole text.
+std::unordered_map<std::string, int> widthCache;
+constexpr std::size_t WIDTHS_KEPT = 4096;
 
 // Point sizes map to whole pixel heights at 96 DPI, as on the desktop the game came from.
 int PixelHeight(float points) {
@@ -130,15 +137,25 @@ void Ellipsize(std::string& line, const Font& font, int width) {
 
 void ClearTextCache() {
     fontCache.clear();
+    widthCache.clear();
 }
 
 int TextWidth(const std::string& text, const Font& font) {
     if (text.empty()) {
         return 0;
     }
+    TTF_Font* face = Open(font);
+    std::string key = std::to_string(PixelHeight(font.size)) + (font.bold ? 'b' : 'r') + text;
+    if (const auto found = widthCache.find(key); found != widthCache.end()) {
+        return found->second;
+    }
     int w = 0;
     int h = 0;
-    TTF_SizeUTF8(Open(font), text.c_str(), &w, &h);
+    TTF_SizeUTF8(face, text.c_str(), &w, &h);
+    if (widthCache.size() >= WIDTHS_KEPT) {
+        widthCache.clear();
+    }
+    widthCache.emplace(std::move(key), w);
     return w;
 }
 
@@ -180,33 +197,43 @@ std::vector<std::string> WrapText(const std::string& text, const Font& font, int
     return lines;
 }
 
-void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,
-               std::uint32_t colour, int alignment, int x, int y, int w, int h) {
+TextImage::TextImage(const std::vector<std::string>& lines, const Font& font,
+                     std::uint32_t colour) {
     TTF_Font* f = Open(font);
+    lineHeight_ = TTF_FontHeight(f);
     const SDL_Color c = ToSdlColour(colour);
+    for (const std::string& line : lines) {
+        // An empty or unrenderable line keeps its place.
+        lines_.emplace_back(line.empty() ? nullptr : TTF_RenderUTF8_Blended(f, line.c_str(), c));
+    }
+}
+
+void TextImage::Draw(SDL_Surface* target, int alignment, int x, int y, int w, int h) const {
     SDL_Rect clip{x, y, w, h};
     SDL_Rect saved;
     SDL_GetClipRect(target, &saved);
     SDL_IntersectRect(&clip, &saved, &clip);
     SDL_SetClipRect(target, &clip);
     int lineY = y;
-    for (const std::string& line : lines) {
-        if (!line.empty()) {
-            const SurfacePtr rendered(TTF_RenderUTF8_Blended(f, line.c_str(), c));
-            if (rendered) {
-                int lineX = x;
-                if (alignment == vbCenter) {
-                    lineX = x + (w - rendered->w) / 2;
-                } else if (alignment == vbRightJustify) {
-                    lineX = x + w - rendered->w;
-                }
-                SDL_Rect dst{lineX, lineY, rendered->w, rendered->h};
-                SDL_BlitSurface(rendered.get(), nullptr, target, &dst);
+    for (const SurfacePtr& rendered : lines_) {
+        if (rendered) {
+            int lineX = x;
+            if (alignment == vbCenter) {
+                lineX = x + (w - rendered->w) / 2;
+            } else if (alignment == vbRightJustify) {
+                lineX = x + w - rendered->w;
             }
+            SDL_Rect dst{lineX, lineY, rendered->w, rendered->h};
+            SDL_BlitSurface(rendered.get(), nullptr, target, &dst);
         }
-        lineY += TTF_FontHeight(f);
+        lineY += lineHeight_;
     }
     SDL_SetClipRect(target, &saved);
+}
+
+void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,
+               std::uint32_t colour, int alignment, int x, int y, int w, int h) {
+    TextImage(lines, font, colour).Draw(target, alignment, x, y, w, h);
 }
 
 } // namespace ui

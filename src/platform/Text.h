@@ -2,6 +2,8 @@
 // breaks are the same in tests and in the real program.
 #pragma once
 
+#include "platform/SdlHandles.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,6 +34,18 @@ std::vector<std::string> WrapText(const std::string& text, const Font& font, int
                                   std::size_t maxLines);
 
 enum Alignment { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+
+// Lines rendered once, to be drawn as often as needed: rendering is most of a text's cost.
+class TextImage {
+  public:
+    TextImage(const std::vector<std::string>& lines, const Font& font, std::uint32_t colour);
+    // Draws the lines top-down in the box (x, y, w, h), clipped to the box.
+    void Draw(SDL_Surface* target, int alignment, int x, int y, int w, int h) const;
+
+  private:
+    std::vector<SurfacePtr> lines_;
+    int lineHeight_;
+};
 
 // Draws lines top-down in the box (x, y, w, h), clipped to the box.
 void DrawLines(SDL_Surface* target, const std::vector<std::string>& lines, const Font& font,

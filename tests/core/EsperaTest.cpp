@@ -157,6 +157,20 @@ TEST_F(Waits, EmbaralhaDrawsDistinctValuesWithTheEventsHandled) {
     EXPECT_EQ(backend().Pointer(), ui::vbCustom);
 }
 
+// The shuffle asks the window system for events far less often than it draws, but an event
+// that waits when it begins is handled during it.
+TEST_F(Waits, ShuffleOfTwoThousandRowsHandlesTheEventsThatWait) {
+    (void)Embaralha(4, 1, 4);
+    PressKey('A');
+    (void)Embaralha(2000, 1, 2000);
+    EXPECT_FALSE(backend().InputPending());
+    std::vector<std::int16_t> ordem(Sorteados.begin(), Sorteados.end() - 1);
+    std::sort(ordem.begin(), ordem.end());
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_EQ(ordem[static_cast<std::size_t>(i)], i + 1);
+    }
+}
+
 // Race points: a handler that waits learns afterwards whether its screen is still loaded and
 // its game still the same, whatever ran inside the wait.
 

@@ -66,6 +66,35 @@ TEST_F(Jogo, RightAnswersClimbTheLevelsFromTheirSecondRowToTheWin) {
     EXPECT_TRUE(frmParabens.Loaded());
 }
 
+// The throttle on frames must not hold back a question while its first sound blocks.
+TEST_F(Jogo, EachQuestionIsOnScreenWhenItsFirstSoundBegins) {
+    Comeca();
+    std::vector<std::string> perguntas{J().lblPergunta.Caption()};
+    for (int q = 1; q <= 6; ++q) {
+        Acerta();
+        perguntas.push_back(J().lblPergunta.Caption());
+    }
+    std::vector<std::string> vistas;
+    for (const auto& efeito : audio().Effects()) {
+        if (efeito.path.find("qualaresposta") == std::string::npos) {
+            continue;
+        }
+        const ui::HeadlessBackend::Frame* ultimo = nullptr;
+        for (const auto& frame : backend().PresentedFrames()) {
+            if (static_cast<std::int32_t>(frame.at - efeito.at) <= 0) {
+                ultimo = &frame;
+            }
+        }
+        ASSERT_NE(ultimo, nullptr);
+        const auto& legendas = ultimo->captions;
+        const std::string& esperada = perguntas[vistas.size()];
+        vistas.push_back(std::find(legendas.begin(), legendas.end(), esperada) != legendas.end()
+                             ? esperada
+                             : "");
+    }
+    EXPECT_EQ(vistas, perguntas);
+}
+
 TEST_F(Jogo, StopOnTheSecondQuestionKeepsTheFirstStep) {
     Comeca();
     Acerta();

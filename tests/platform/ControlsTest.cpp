@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 using testing_support::HeadlessTest;
 
 namespace {
@@ -147,6 +149,81 @@ TEST_F(Controls, LabelChangeEventOnlyOnANewCaption) {
     rotulo.Caption("A");
     rotulo.Caption("B");
     EXPECT_EQ(mudancas, 2);
+}
+
+TEST_F(Controls, OnlyWhatChangedIsRedrawnAndNothingWhenAValueIsSetAgain) {
+    ui::Label rotulo(tela->Picture_Center);
+    rotulo.Move(10, 300, 120, 20);
+    rotulo.Caption("UM");
+    rotulo.ForeColor(0xFFFF);
+    ASSERT_TRUE(RunFor(50));
+    const auto quadros = [this] { return backend().PresentedFrames().size(); };
+    const auto visto = quadros();
+
+    rotulo.Caption("UM");
+    rotulo.ForeColor(0xFFFF);
+    rotulo.FontSize(rotulo.FontSize());
+    rotulo.Move(10, 300, 120, 20);
+    rotulo.Visible(true);
+    tela->a.Move(10, 10, 40, 40);
+    tela->caixa.BackColor(tela->caixa.BackColor());
+    tela->BackColor(tela->BackColor());
+    tela->Move(tela->Left(), tela->Top());
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(quadros(), visto);
+
+    // What lies in a hidden box is not on screen.
+    tela->caixa.Visible(false);
+    ASSERT_TRUE(RunFor(50));
+    const auto escondida = quadros();
+    tela->dentro.Move(0, 0, 20, 20);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(quadros(), escondida);
+
+    rotulo.Caption("DOIS");
+    ASSERT_TRUE(RunFor(50));
+    ASSERT_EQ(quadros(), escondida + 1);
+    const ui::Damage& novo = backend().PresentedFrames().back().damage;
+    EXPECT_FALSE(novo.whole);
+    EXPECT_EQ(novo.areas, (std::vector<ui::ScreenArea>{{10, 300, 120, 20}}));
+
+    // A move redraws the place left and the place taken, and only those.
+    tela->a.Move(60, 60);
+    ASSERT_TRUE(RunFor(50));
+    EXPECT_EQ(backend().PresentedFrames().back().damage.areas,
+              (std::vector<ui::ScreenArea>{{10, 10, 40, 40}, {60, 60, 40, 40}}));
+}
+
+// A label keeps its rendered text between frames; a new colour or caption must not draw the
+// old one.
+TEST_F(Controls, LabelDrawnAgainShowsItsNewColourAndCaption) {
+    ui::Label rotulo(tela->Picture_Center);
+    rotulo.Move(0, 0, 200, 30);
+    rotulo.FontSize(14);
+    const ui::SurfacePtr tela2(
+        SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
+    // The pixels of the label's box in the colour, counted.
+    const auto pintados = [&](std::uint32_t cor) {
+        tela->Paint(tela2.get());
+        const Uint32 procurada =
+            SDL_MapRGB(tela2->format, cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
+        int n = 0;
+        for (int y = 0; y < 30; ++y) {
+            const auto* linha = reinterpret_cast<const Uint32*>(
+                static_cast<const char*>(tela2->pixels) + y * tela2->pitch);
+            n += static_cast<int>(std::count(linha, linha + 200, procurada));
+        }
+        return n;
+    };
+    rotulo.Caption("I");
+    rotulo.ForeColor(0x0000FF);
+    const int estreito = pintados(0x0000FF);
+    EXPECT_GT(estreito, 0);
+    rotulo.ForeColor(0x00FF00);
+    EXPECT_EQ(pintados(0x0000FF), 0);
+    EXPECT_EQ(pintados(0x00FF00), estreito);
+    rotulo.Caption("MMMM");
+    EXPECT_GT(pintados(0x00FF00), 3 * estreito);
 }
 
 TEST_F(Controls, MessageBoxButtonsAndDefaultAnswers) {

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 #include <unistd.h>
 
@@ -65,6 +66,50 @@ TEST(SdlAudio, EffectAndMidiMusicReachTheDevice) {
     EXPECT_TRUE(Sounds(raw, 0, afterEffect));
     // Past what the effect may still have had in the device's buffers.
     EXPECT_TRUE(Sounds(raw, afterEffect + 16384, fs::file_size(raw)));
+    fs::remove_all(dir);
+}
+
+struct NarrationForm : ui::Form {
+    ui::MediaPlayer player{*this, "narration"};
+};
+
+// A narration is decoded away from the event loop: a play asked for before its file is ready
+// starts once it is, and a stop meanwhile leaves it at its start, to play whole later.
+TEST(SdlAudio, NarrationPlayedAsItOpensStartsOnceDecoded) {
+    const fs::path dir =
+        fs::path(testing::TempDir()) / ("sdl_narration_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    testfiles::Save(dir / "fala.wav", testfiles::Wav(400));
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ui::Application app(std::make_unique<ui::HeadlessBackend>(), ui::OpenSdlAudio());
+    auto form = std::make_shared<NarrationForm>();
+    form->Load();
+    int done = 0;
+    form->player.Done = [&](int) { ++done; };
+    // Runs the event loop until `until` holds or `ms` have passed.
+    const auto runUntil = [&](const std::function<bool()>& until, int ms = 20000) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (!until() && std::chrono::steady_clock::now() < giveUp) {
+            app.DoEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
+    form->player.FileName = (dir / "fala.wav").string();
+    form->player.Command("open");
+    form->player.Command("play");
+    form->player.Command("stop");
+    runUntil([] { return false; }, 600); // longer than the file: nothing plays
+    EXPECT_EQ(done, 0);
+    form->player.Command("play");
+    const auto start = std::chrono::steady_clock::now();
+    runUntil([&] { return done > 0; });
+    EXPECT_EQ(done, 1);
+    // The whole file played, not its rest.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(350));
+    form->player.Command("open");
+    form->player.Command("play");
+    runUntil([&] { return done > 1; });
+    EXPECT_EQ(done, 2);
     fs::remove_all(dir);
 }
 

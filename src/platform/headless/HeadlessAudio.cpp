@@ -36,6 +36,7 @@ struct Track {
 struct HeadlessAudio::State {
     HeadlessBackend& clock;
     std::vector<std::string> log;
+    std::vector<HeadlessAudio::Effect> effects;
     std::string effect;
     std::uint32_t effectEnd = 0;
     // The end of the last effect started; a missing one has nothing to wait for.
@@ -110,13 +111,14 @@ class HeadlessVoice : public Voice {
 } // namespace
 
 HeadlessAudio::HeadlessAudio(HeadlessBackend& clock)
-    : state_(std::make_shared<State>(State{clock, {}, {}, 0, 0, {}, 0})) {}
+    : state_(std::make_shared<State>(State{clock, {}, {}, {}, 0, 0, {}, 0})) {}
 
 HeadlessAudio::~HeadlessAudio() = default;
 
 void HeadlessAudio::PlayEffect(const std::string& path, int flags) {
     state_->log.push_back("effect " + path + " " + std::to_string(flags));
     state_->waitEnd = state_->Now();
+    state_->effects.push_back({path, state_->Now()});
     const auto length = SoundDurationMs(path);
     if (!length) {
         return;
@@ -167,6 +169,10 @@ void HeadlessAudio::Update(std::uint32_t now) {
 
 const std::vector<std::string>& HeadlessAudio::Log() const {
     return state_->log;
+}
+
+const std::vector<HeadlessAudio::Effect>& HeadlessAudio::Effects() const {
+    return state_->effects;
 }
 
 std::string HeadlessAudio::EffectPlaying() const {

@@ -27,6 +27,12 @@ class HeadlessAudio : public Audio {
 
     // "effect <path> <flags>" and "<player> <command>[ <path>]", in order, paths as given.
     const std::vector<std::string>& Log() const;
+    // Every effect played, with the virtual time it began.
+    struct Effect {
+        std::string path;
+        std::uint32_t at;
+    };
+    const std::vector<Effect>& Effects() const;
     // The effect that sounds now (its path as given), or "".
     std::string EffectPlaying() const;
     // Whether the named player sounds now.

@@ -1,5 +1,6 @@
 #include "platform/headless/HeadlessBackend.h"
 
+#include "platform/Form.h"
 #include "platform/MessageDialog.h"
 
 #include <algorithm>
@@ -9,6 +10,19 @@ namespace ui {
 namespace {
 
 constexpr int ENTER = 13;
+
+void VisibleCaptions(const Container& container, std::vector<std::string>& out) {
+    for (const Control* c : container.Children()) {
+        if (!c->Visible()) {
+            continue;
+        }
+        if (const auto* label = dynamic_cast<const Label*>(c)) {
+            out.push_back(label->Caption());
+        } else if (const auto* box = dynamic_cast<const PictureBox*>(c)) {
+            VisibleCaptions(*box, out);
+        }
+    }
+}
 
 } // namespace
 
@@ -58,8 +72,12 @@ void HeadlessBackend::WaitEvent(std::uint32_t timeoutMs) {
     now_ += timeoutMs;
 }
 
-void HeadlessBackend::Present(Form*, const MessageDialog*, int) {
-    ++frames_;
+void HeadlessBackend::Present(Form* top, const MessageDialog*, int, const Damage& damage) {
+    Frame frame{now_, damage, {}};
+    if (top != nullptr) {
+        VisibleCaptions(*top, frame.captions);
+    }
+    frames_.push_back(std::move(frame));
 }
 
 void HeadlessBackend::OpenMessage(const std::string& text, int style, const std::string& title,

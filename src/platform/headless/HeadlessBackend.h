@@ -20,6 +20,13 @@ class HeadlessBackend : public Backend {
         std::string title;
         std::uint32_t at;
     };
+    // A presented frame: when, what it redrew, and the captions of the visible labels of the
+    // form shown.
+    struct Frame {
+        std::uint32_t at;
+        Damage damage;
+        std::vector<std::string> captions;
+    };
 
     explicit HeadlessBackend(std::uint32_t startTicks = 1000, int screenW = 1024,
                              int screenH = 768);
@@ -30,7 +37,7 @@ class HeadlessBackend : public Backend {
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override {}
     bool QuitRequested() override;
-    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    void Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) override;
     // Logs the box and queues the scripted answer ahead of other input.
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
@@ -60,7 +67,8 @@ class HeadlessBackend : public Backend {
     const std::vector<Message>& Messages() const { return messages_; }
     int Pointer() const { return pointer_; }
     const std::vector<int>& PointerHistory() const { return pointerHistory_; }
-    int Frames() const { return frames_; }
+    int Frames() const { return static_cast<int>(frames_.size()); }
+    const std::vector<Frame>& PresentedFrames() const { return frames_; }
     bool InputPending() const { return !input_.empty(); }
     // Every wait the program made, to check that none burns the processor.
     int Waits() const { return waits_; }
@@ -84,7 +92,7 @@ class HeadlessBackend : public Backend {
     std::vector<Message> messages_;
     int pointer_ = 0;
     std::vector<int> pointerHistory_;
-    int frames_ = 0;
+    std::vector<Frame> frames_;
     int waits_ = 0;
 };
 

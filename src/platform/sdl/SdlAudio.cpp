@@ -3,9 +3,11 @@
 #include "platform/SdlHandles.h"
 #include "platform/SoundFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <map>
 #include <mutex>
 #include <stdexcept>
@@ -71,6 +73,10 @@ ChunkPtr LoadEffect(const std::string& path) {
 // A player's file on its channel (WAV) or on the music stream (MIDI).
 struct Slot {
     ChunkPtr chunk;
+    // A WAV file is decoded away from the UI thread, which a long narration would hold up: a
+    // screen shows before its narration is ready, and the narration starts once it is.
+    std::future<ChunkPtr> decoding;
+    bool playWhenDecoded = false;
     // The music is decoded while it plays, from these bytes; declared first, freed last.
     std::string musicBytes;
     MusicPtr music;
@@ -115,8 +121,13 @@ class Mixer {
     void Play(int channel);
     void Stop(int channel);
     void Rewind(int channel);
+    // Starts the plays that waited for their file's decoding, if it has finished.
+    void StartDecoded();
+    bool Decoding() const;
 
   private:
+    // Takes the decoded file once its decoding has finished.
+    static void Collect(Slot& slot);
     static void ChannelFinished(int channel);
     static void MusicFinished();
     // Called with `gate` held, on the audio thread or inside a halt.
@@ -229,7 +240,12 @@ void Mixer::Open(int channel, const std::string& path) {
     Close(channel);
     Slot& slot = slots_.at(channel);
     if (!IsMidi(path)) {
-        slot.chunk = LoadEffect(path);
+        slot.decoding = std::async(std::launch::async, [path] {
+            ChunkPtr chunk = LoadEffect(path);
+            // SDL frees what it keeps per thread (its error text) only for its own threads.
+            SDL_TLSCleanup();
+            return chunk;
+        });
         return;
     }
     FileContent file = ReadSoundFile(path);
@@ -245,13 +261,44 @@ void Mixer::Open(int channel, const std::string& path) {
 void Mixer::Close(int channel) {
     Rewind(channel);
     Slot& slot = slots_.at(channel);
+    // Waits for a decoding still under way.
+    slot.decoding = {};
     slot.chunk.reset();
     slot.music.reset();
     slot.musicBytes.clear();
 }
 
+void Mixer::Collect(Slot& slot) {
+    if (slot.decoding.valid() &&
+        slot.decoding.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        slot.chunk = slot.decoding.get();
+    }
+}
+
+void Mixer::StartDecoded() {
+    for (auto& [channel, slot] : slots_) {
+        Collect(slot);
+        if (slot.playWhenDecoded && !slot.decoding.valid()) {
+            slot.playWhenDecoded = false;
+            slot.ending->playing = false;
+            Play(channel);
+        }
+    }
+}
+
+bool Mixer::Decoding() const {
+    return std::any_of(slots_.begin(), slots_.end(),
+                       [](const auto& s) { return s.second.playWhenDecoded; });
+}
+
 void Mixer::Play(int channel) {
     Slot& slot = slots_.at(channel);
+    Collect(slot);
+    if (slot.decoding.valid()) {
+        slot.playWhenDecoded = true;
+        slot.ending->playing = true;
+        return;
+    }
     if ((!slot.chunk && !slot.music) || (!slot.paused && !slot.atStart)) {
         return;
     }
@@ -274,6 +321,11 @@ void Mixer::Stop(int channel) {
     if (!slot.ending->playing.exchange(false)) {
         return;
     }
+    // A play still waiting for its file has not begun: it stays at the start.
+    if (slot.playWhenDecoded) {
+        slot.playWhenDecoded = false;
+        return;
+    }
     slot.music ? Mix_PauseMusic() : Mix_Pause(channel);
     slot.paused = true;
 }
@@ -281,6 +333,7 @@ void Mixer::Stop(int channel) {
 void Mixer::Rewind(int channel) {
     Slot& slot = slots_.at(channel);
     slot.ending->playing = false;
+    slot.playWhenDecoded = false;
     if (slot.music && musicChannel_ == channel) {
         Mix_HaltMusic();
     } else if (slot.chunk) {
@@ -329,6 +382,11 @@ class SdlAudio : public Audio {
     std::unique_ptr<Voice> NewVoice(const std::string&, std::function<void()> ended) override {
         return std::make_unique<SdlVoice>(mixer_, mixer_->AddSlot(std::move(ended)));
     }
+    // While a play waits for its file, the event loop looks again a millisecond later.
+    std::optional<std::uint32_t> NextDeadline() const override {
+        return mixer_->Decoding() ? std::optional<std::uint32_t>(SDL_GetTicks() + 1) : std::nullopt;
+    }
+    void Update(std::uint32_t) override { mixer_->StartDecoded(); }
 
   private:
     std::shared_ptr<Mixer> mixer_;

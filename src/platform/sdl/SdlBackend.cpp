@@ -147,6 +147,9 @@ void StartVideo() {
 
 SdlBackend::SdlBackend() {
     InstallX11ErrorHandler();
+    // A bitmap stage drawn on the processor needs no OpenGL to reach the window: presenting
+    // through it costs a software rasteriser's memory, threads and time on every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         throw RuntimeError(ERR_FILE_ACCESS, std::string("SDL indisponível: ") + SDL_GetError());
     }
@@ -399,7 +402,7 @@ void SdlBackend::ApplyGeometry(const Form& top) {
     shownState_ = state;
 }
 
-void SdlBackend::Present(Form* top, const MessageDialog* box, int pressed) {
+void SdlBackend::Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) {
     if (top == nullptr && !window_) {
         return;
     }
@@ -422,6 +425,35 @@ void SdlBackend::Present(Form* top, const MessageDialog* box, int pressed) {
     if (surface == nullptr) {
         return;
     }
+    const bool fresh = surface != drawnSurface_ || surface->w != drawnW_ || surface->h != drawnH_;
+    drawnSurface_ = surface;
+    drawnW_ = surface->w;
+    drawnH_ = surface->h;
+    if (damage.whole || fresh) {
+        Paint(surface, top, box, pressed);
+        SDL_UpdateWindowSurface(w);
+        return;
+    }
+    const SDL_Rect bounds{0, 0, surface->w, surface->h};
+    std::vector<SDL_Rect> rects;
+    for (const ScreenArea& a : damage.areas) {
+        const SDL_Rect area{a.x, a.y, a.w, a.h};
+        SDL_Rect r;
+        if (SDL_IntersectRect(&area, &bounds, &r)) {
+            SDL_SetClipRect(surface, &r);
+            Paint(surface, top, box, pressed);
+            rects.push_back(r);
+        }
+    }
+    SDL_SetClipRect(surface, nullptr);
+    if (!rects.empty()) {
+        SDL_UpdateWindowSurfaceRects(w, rects.data(), static_cast<int>(rects.size()));
+    }
+}
+
+// Draws within the surface's clip rectangle.
+void SdlBackend::Paint(SDL_Surface* surface, Form* top, const MessageDialog* box,
+                       int pressed) const {
     if (top != nullptr) {
         top->Paint(surface);
     } else {
@@ -430,7 +462,6 @@ void SdlBackend::Present(Form* top, const MessageDialog* box, int pressed) {
     if (box != nullptr) {
         box->Draw(surface, pressed);
     }
-    SDL_UpdateWindowSurface(w);
 }
 
 void SdlBackend::OpenMessage(const std::string&, int, const std::string&, int& clientW,

@@ -18,7 +18,7 @@ class SdlBackend : public Backend {
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
     bool QuitRequested() override;
-    void Present(Form* top, const MessageDialog* box, int pressed) override;
+    void Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) override;
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
     void CloseMessage() override;
@@ -35,10 +35,15 @@ class SdlBackend : public Backend {
     bool DragStep(InputEvent& out);
     void Reported(const InputEvent& event);
     SDL_Cursor* SystemCursor(int code);
+    void Paint(SDL_Surface* surface, Form* top, const MessageDialog* box, int pressed) const;
 
     WindowPtr window_;
     Uint32 wakeEvent_ = 0;
     int shownState_ = -1;
+    // The window surface last drawn on: a new one (the window was created or resized) holds
+    // nothing yet and is drawn whole.
+    const SDL_Surface* drawnSurface_ = nullptr;
+    int drawnW_ = 0, drawnH_ = 0;
     int shownX_ = -100000, shownY_ = -100000, shownW_ = 0, shownH_ = 0;
     int stateBeforeMinimise_ = 0;
     bool minimiseRefused_ = false;
