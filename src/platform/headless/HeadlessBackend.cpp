@@ -49,6 +49,12 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
     const bool mouse = event.kind == InputEvent::Kind::MouseMove ||
                        event.kind == InputEvent::Kind::MouseDown ||
                        event.kind == InputEvent::Kind::MouseUp;
+    if (mouse && screenPointer_ && !windowPlaces_.empty()) {
+        const ScreenArea& shown = windowPlaces_.front();
+        pointerPlace_ = {screenPointer_->screenX - static_cast<float>(shown.x),
+                         screenPointer_->screenY - static_cast<float>(shown.y),
+                         screenPointer_->screenX, screenPointer_->screenY};
+    }
     if (mouse && pointerPlace_) {
         PlaceMouseEvent(event, *pointerPlace_);
     }
@@ -76,6 +82,11 @@ void HeadlessBackend::Present(Form* top, const MessageDialog*, int, const Damage
     Frame frame{now_, damage, {}};
     if (top != nullptr) {
         VisibleCaptions(*top, frame.captions);
+        windowPlaces_.push_back(
+            {top->Left() / TWIPS_PER_PIXEL, top->Top() / TWIPS_PER_PIXEL, 0, 0});
+        while (windowPlaces_.size() > movesHeld_ + 1) {
+            windowPlaces_.pop_front();
+        }
     }
     frames_.push_back(std::move(frame));
 }

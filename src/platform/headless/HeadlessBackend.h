@@ -56,6 +56,13 @@ class HeadlessBackend : public Backend {
     // The pointer's place now, which mouse events are handed on against, as the real
     // backend's are; before the first call they go as pushed.
     void MovePointer(const PointerPlace& place) { pointerPlace_ = place; }
+    // The pointer held at (x, y) on the screen: each mouse event is then handed on against
+    // where the window is shown, which follows the top form `presents` presents late, as a
+    // window system that applies a move late.
+    void PointerOnScreen(float x, float y, std::size_t presents = 0) {
+        screenPointer_ = {x, y, x, y};
+        movesHeld_ = presents;
+    }
     // Input that arrives at the tick `at`, as a player acting later; a wait ends there.
     void PushAt(std::uint32_t at, const InputEvent& event);
     // The next message box gets `answer`, clicked on its button; `before` runs first, as the
@@ -79,6 +86,9 @@ class HeadlessBackend : public Backend {
     std::vector<ScreenArea> displays_;
     std::deque<InputEvent> input_;
     std::optional<PointerPlace> pointerPlace_;
+    std::optional<PointerPlace> screenPointer_;
+    std::size_t movesHeld_ = 0;
+    std::deque<ScreenArea> windowPlaces_; // the top form's last places, the shown one first
     struct Later {
         std::uint32_t at;
         InputEvent event;
