@@ -137,7 +137,7 @@ std::vector<frmJogoForm::LinhaPergunta> frmJogoForm::LeTodasPerguntas() {
     if (total == 0) {
         return lista;
     }
-    dtSC.Refresh();
+    dtSC.MoveFirst();
     for (long i = 1; i <= total; ++i) {
         lista.push_back(LeLinha());
         dtSC.MoveNext();

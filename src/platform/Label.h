@@ -41,7 +41,11 @@ class Label : public Control {
     void Draw(SDL_Surface* target, int x, int y) const override;
 
   protected:
-    void Resized() override { FitSize(); }
+    // A new width breaks the lines anew.
+    void Resized() override {
+        image_.reset();
+        FitSize();
+    }
 
   private:
     void FitSize();

@@ -226,6 +226,35 @@ TEST_F(Controls, LabelDrawnAgainShowsItsNewColourAndCaption) {
     EXPECT_GT(pintados(0x00FF00), 3 * estreito);
 }
 
+// A label narrowed after it was drawn breaks its text anew: the second word goes to a line
+// of its own instead of being cut off.
+TEST_F(Controls, ANarrowedLabelBreaksItsLinesAnew) {
+    ui::Label rotulo(tela->Picture_Center);
+    rotulo.Move(0, 0, 300, 60);
+    rotulo.FontSize(14);
+    rotulo.ForeColor(0x0000FF);
+    rotulo.Caption("MM MM");
+    const ui::SurfacePtr tela2(
+        SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
+    const auto linhas = [&] {
+        SDL_FillRect(tela2.get(), nullptr, 0);
+        tela->Paint(tela2.get());
+        const Uint32 tinta = SDL_MapRGB(tela2->format, 0xFF, 0, 0);
+        int comTinta = 0;
+        for (int y = 0; y < 60; ++y) {
+            const auto* linha = reinterpret_cast<const Uint32*>(
+                static_cast<const char*>(tela2->pixels) + y * tela2->pitch);
+            comTinta += std::count(linha, linha + 300, tinta) > 0 ? 1 : 0;
+        }
+        return comTinta;
+    };
+    const int umaLinha = linhas();
+    ASSERT_GT(umaLinha, 0);
+    rotulo.Width(40);
+    EXPECT_GT(linhas(), umaLinha);
+    EXPECT_EQ(rotulo.Lines().size(), 2u);
+}
+
 TEST_F(Controls, MessageBoxButtonsAndDefaultAnswers) {
     EXPECT_EQ(app().MsgBox("ok"), ui::vbOK);
     EXPECT_EQ(app().MsgBox("info", ui::vbInformation), ui::vbOK);

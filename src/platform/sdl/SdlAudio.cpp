@@ -241,7 +241,12 @@ void Mixer::Open(int channel, const std::string& path) {
     Slot& slot = slots_.at(channel);
     if (!IsMidi(path)) {
         slot.decoding = std::async(std::launch::async, [path] {
-            ChunkPtr chunk = LoadEffect(path);
+            ChunkPtr chunk;
+            try {
+                chunk = LoadEffect(path);
+            } catch (const std::exception&) {
+                // Out of memory: the narration stays silent, as an unreadable file does.
+            }
             // SDL frees what it keeps per thread (its error text) only for its own threads.
             SDL_TLSCleanup();
             return chunk;
