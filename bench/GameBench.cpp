@@ -4,6 +4,7 @@
 
 #include "core/Globais.h"
 #include "game/frmJogo.h"
+#include "game/frmStatus.h"
 #include "platform/Application.h"
 #include "platform/sdl/SdlAudio.h"
 #include "screens/frmIntro.h"
@@ -188,6 +189,25 @@ void BM_ContagemComMusicaX11(benchmark::State& state) {
         JogoNaTela(app);
     });
 }
+// The status screen climbing the ladder to question 6 and speaking its value, for as long as
+// it stays; and the guests' help panel, asked for and confirmed, open with its shrinking bar
+// over a running countdown (without music).
+void BM_StatusX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application&) {
+        NovoJogo = FALSO;
+        NumPergunta = 6;
+        frmStatus.Show();
+    });
+}
+void BM_PainelAjudaX11(benchmark::State& state) {
+    Ociosa(state, [](ui::Application& app) {
+        frmJogoForm& jogo = JogoNaTela(app);
+        jogo.ajudas.Ajuda_Click(1);
+        jogo.confirmacao.AcaoBotao(0);
+    });
+}
+BENCHMARK(BM_StatusX11)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_PainelAjudaX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_IntroOciosaX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_MenuOciosoX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_NomeOciosoX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
