@@ -401,28 +401,18 @@ TEST_F(CornerButtons, BackgroundsDrawOnlyTheCornerButtonsThatLight) {
         return changed;
     };
     int live = 0, dead = 0;
+    const auto shown = [](auto& ref) -> std::function<TelaPadrao&()> {
+        return [&ref]() -> TelaPadrao& {
+            ref.Show();
+            return *ref;
+        };
+    };
     const std::pair<const char*, std::function<TelaPadrao&()>> screens[] = {
         {"menu", []() -> TelaPadrao& { return *frmMenu; }},
-        {"name entry",
-         []() -> TelaPadrao& {
-             frmNome.Show();
-             return *frmNome;
-         }},
-        {"rules",
-         []() -> TelaPadrao& {
-             frmRegras.Show();
-             return *frmRegras;
-         }},
-        {"score board",
-         []() -> TelaPadrao& {
-             frmPlacar.Show();
-             return *frmPlacar;
-         }},
-        {"exit",
-         []() -> TelaPadrao& {
-             frmSaida.Show();
-             return *frmSaida;
-         }},
+        {"name entry", shown(frmNome)},
+        {"rules", shown(frmRegras)},
+        {"score board", shown(frmPlacar)},
+        {"exit", shown(frmSaida)},
     };
     for (const auto& [name, show] : screens) {
         SCOPED_TRACE(name);
