@@ -29,7 +29,6 @@ constexpr int KEY_SPACE = 32;
 // A message box while it waits for its answer.
 struct Application::OpenBox {
     MessageDialog dialog;
-    int style;
     OpenBox* outer; // the box that was open when this one opened, if any
     int pressed = 0;
     int answer = 0;
@@ -73,10 +72,6 @@ Application& Application::Current() {
 
 void Application::DoEvents() {
     OpenBox* box = ShownBox();
-    if (quitPending_ && box == nullptr) {
-        quitPending_ = false;
-        End(0);
-    }
     InputEvent event;
     if (box != nullptr) {
         // Only the box answers; the events after its answer are for the screen beneath.
@@ -203,7 +198,7 @@ int Application::MsgBox(const std::string& text, int style, const std::string& t
     int clientW = 640;
     int clientH = 480;
     backend_->OpenMessage(text, style, title, clientW, clientH);
-    OpenBox box{MessageDialog(text, style, title, clientW, clientH), style, box_};
+    OpenBox box{MessageDialog(text, style, title, clientW, clientH), box_};
     {
         // The input mode is restored however the box ends (an error may unwind through it).
         struct Mode {
@@ -235,11 +230,9 @@ void Application::AnswerBox(OpenBox& box, const InputEvent& event) {
     const int y = static_cast<int>(event.y);
     switch (event.kind) {
     case InputEvent::Kind::Quit:
-        // Closing the program while a question is open: answer it the way that ends soonest,
-        // and leave the quit for the event loop.
-        quitPending_ = true;
-        box.answer = (box.style & 7) == vbAbortRetryIgnore ? vbAbort : dialog.DefaultAnswer();
-        break;
+        // As anywhere else: nothing that waits for the answer goes on, and a caller that
+        // opens box after box does not keep the program alive.
+        End(0);
     case InputEvent::Kind::MouseDown:
         if (event.button == 1) {
             box.pressed = dialog.AnswerAt(x, y);

@@ -69,7 +69,7 @@ class Application {
     void Post(std::weak_ptr<Receiver> to, std::function<void()> work);
 
     // Opens a message box and returns the button pressed. A quit that comes while it is
-    // open answers it the way that ends soonest and ends the program at the next round.
+    // open ends the program.
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = APP_TITLE);
 
     // Application-wide pointer: 0 hands the pointer to the controls.
@@ -138,7 +138,6 @@ class Application {
     Picture shownIcon_;
     // The message box that takes the input now, if any.
     OpenBox* box_ = nullptr;
-    bool quitPending_ = false;
     Damage damage_{true, {}};
     bool ended_ = false;
     std::uint32_t lastDraw_ = 0;

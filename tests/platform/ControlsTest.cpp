@@ -388,14 +388,46 @@ TEST_F(Controls, AWaitBeneathAnAnsweredBoxTakesTheScreensInput) {
     EXPECT_EQ(clicks, 1);
 }
 
-// A quit while a box is open answers it the way that ends soonest; the program ends at the
-// next round of the loop.
+// A quit while a box is open ends the program there: nothing waiting for the answer goes on,
+// neither a caller that opens box after box nor a box opened beneath another.
 TEST_F(Controls, MessageBoxGivesWayToAQuit) {
-    for (const int style : {ui::vbAbortRetryIgnore, ui::vbOKOnly}) {
+    const auto quitAtBox = [&](int box) {
+        for (int i = 1; i < box; ++i) {
+            backend().AnswerNext(ui::vbOK);
+        }
         backend().AnswerNext(0, [&] { backend().Push({ui::InputEvent::Kind::Quit}); });
-        int answer = 0;
-        ASSERT_TRUE(Step([&] { answer = app().MsgBox("Sair?", style); }));
-        EXPECT_EQ(answer, style == ui::vbOKOnly ? ui::vbOK : ui::vbAbort);
-        EXPECT_FALSE(RunFor(10));
+    };
+    bool wentOn = false;
+    for (const int style : {ui::vbAbortRetryIgnore, ui::vbOKOnly}) {
+        quitAtBox(1);
+        EXPECT_FALSE(Step([&] {
+            app().MsgBox("Sair?", style);
+            wentOn = true;
+        }));
+        EXPECT_FALSE(wentOn);
     }
+
+    quitAtBox(3);
+    const auto before = backend().Messages().size();
+    EXPECT_FALSE(Step([&] {
+        for (int i = 0; i < 100; ++i) {
+            app().MsgBox("Uma de muitas");
+        }
+    }));
+    EXPECT_EQ(backend().Messages().size() - before, 3u);
+
+    // A timer beneath an open box opens a second one; the quit comes at the second.
+    ui::Timer relogio(*tela, 10);
+    relogio.Tick = [&] {
+        relogio.Enabled(false);
+        app().MsgBox("Por cima");
+    };
+    relogio.Enabled(true);
+    backend().AnswerNext(0);
+    backend().AnswerNext(0, [&] { backend().Push({ui::InputEvent::Kind::Quit}); });
+    EXPECT_FALSE(Step([&] {
+        app().MsgBox("Por baixo");
+        wentOn = true;
+    }));
+    EXPECT_FALSE(wentOn);
 }
