@@ -32,9 +32,13 @@ frmSaidaForm::frmSaidaForm() : TelaPadrao(SAIDA) {
 }
 
 void frmSaidaForm::CarregaBotoes() {
-    CarregaCantos("circ_regras_");
-    for (int i = 0; i <= 1; ++i) {
-        CarregaFigura(botao[i], "bot_sair_" + std::to_string(i));
+    // Each corner button before the answer of its index: the order of the dialogs for missing
+    // pictures.
+    for (int i = 0; i <= 2; ++i) {
+        CarregaCanto("circ_regras_", i);
+        if (i <= 1) {
+            CarregaFigura(botao[i], "bot_sair_" + std::to_string(i));
+        }
     }
 }
 

@@ -38,11 +38,13 @@ class Screens : public testing_support::ScreenTest {
 };
 
 // With every highlight picture missing, the dialogs come in the order the pictures load: on
-// the name entry each button before its corner button, on the rules each corner button first.
+// the name entry each button before its corner button, on the rules and the exit screen each
+// corner button first.
 TEST_F(Screens, MissingHighlightPicturesAreAskedForIndexByIndex) {
     StartAtMenu();
     WriteFile("vazia/bgnome.bmp", testing_support::BmpBytes(640, 480));
     WriteFile("vazia/bgregras.bmp", testing_support::BmpBytes(640, 480));
+    WriteFile("vazia/bgsair.bmp", testing_support::BmpBytes(640, 480));
     PastaPackage = Folder() + "vazia/";
     const auto pedidas = [this](auto mostra) {
         for (int i = 0; i < 6; ++i) {
@@ -66,6 +68,9 @@ TEST_F(Screens, MissingHighlightPicturesAreAskedForIndexByIndex) {
     EXPECT_EQ(pedidas([] { frmRegras.Show(); }),
               (std::vector<std::string>{"circ_regras_0", "bot_regra_0", "circ_regras_1",
                                         "bot_regra_1", "circ_regras_2", "bot_regra_2"}));
+    EXPECT_EQ(pedidas([] { frmSaida.Show(); }),
+              (std::vector<std::string>{"circ_regras_0", "bot_sair_0", "circ_regras_1",
+                                        "bot_sair_1", "circ_regras_2"}));
 }
 
 TEST_F(Screens, IntroBlinksTheHeartAndEndsAfterItsTimeline) {
