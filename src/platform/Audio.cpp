@@ -24,7 +24,7 @@ std::unique_ptr<Voice> SilentAudio::NewVoice(const std::string&, std::function<v
 }
 
 void PlaySoundFile(const std::string& path, int flags) {
-    // How late the program may end after it was asked to.
+    // How late the program may end, or repaint, after it was asked to.
     constexpr std::uint32_t END_CHECK_MS = 50;
     Application& app = App();
     if ((flags & SND_ASYNC) != 0) {
@@ -35,6 +35,8 @@ void PlaySoundFile(const std::string& path, int flags) {
     app.Flush();
     app.audio().PlayEffect(path, flags);
     while (!app.audio().WaitEffect(END_CHECK_MS)) {
+        // The screen stays still, but an uncovered window shows it again.
+        app.backend().RepaintExposed();
         if (app.backend().QuitRequested()) {
             app.End(0);
         }

@@ -85,6 +85,9 @@ class Backend {
     // Whether the program's end was asked for (a signal, the window closed), handling none
     // of the input that waits.
     virtual bool QuitRequested() = 0;
+    // Puts the last presented frame back where the window system lost it (a part uncovered),
+    // handling none of the input that waits. Nothing is lost without a window system.
+    virtual void RepaintExposed() {}
 
     // Draws the topmost visible form (or a blank window when there is none) and over it the
     // open message box, if any, with its pressed button (an answer, or 0), within `damage`.

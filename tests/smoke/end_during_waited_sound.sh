@@ -3,18 +3,8 @@
 # at start-up): the program ends at once, with status 0, as for any other end.
 source "$(dirname "$0")/program.sh"
 
-# A minute of silence: 8-bit mono PCM at 8000 Hz.
-le32() {
-  printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) \
-    $((($1 >> 24) & 255))
-}
-bytes=$((8000 * 60))
 mkdir "$work/sons"
-{
-  printf "RIFF$(le32 $((36 + bytes)))WAVEfmt $(le32 16)\x01\x00\x01\x00$(le32 8000)$(le32 8000)"
-  printf "\x01\x00\x08\x00data$(le32 $bytes)"
-  head -c "$bytes" /dev/zero | tr '\0' '\200'
-} >"$work/sons/mudo.wav"
+silence 60 >"$work/sons/mudo.wav"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 

@@ -5,26 +5,10 @@
 # itself, stops at the first question with yes, and leaves through the menu's exit screen;
 # the settings file then holds the typed name as the last player.
 source "$(dirname "$0")/program.sh"
-pictures="$game_dir/Package/Graficos"
 start_program
-
-# Full-screen mode on a 1024x768 display puts the stage at 192,144.
-shot() {
-  import -window root "$work/shot.png" 2>/dev/null &&
-    convert "$work/shot.png" -crop 640x480+192+144 +repage "$work/stage.png"
-}
 
 drawn() {
   shot && [ "$(convert "$work/stage.png" -format '%[fx:mean>0.02]' info:)" = 1 ]
-}
-
-# The stage shows the background `$1`: the backgrounds differ from each other in more than
-# 60000 pixels, the controls drawn over them in far fewer.
-shows() {
-  shot || return 1
-  local differ
-  differ=$(compare -metric AE -fuzz 10% "$work/stage.png" "$pictures/$1.bmp" null: 2>&1 || true)
-  awk -v d="$differ" 'BEGIN { exit !(d + 0 < 25000) }'
 }
 
 # The stage at ($2, $3) shows the picture file $1 (a highlight or a step's picture over the
@@ -50,20 +34,6 @@ press_lit() {
   within 20 lit || return 1
   xdotool click 1
 }
-
-# Polls for up to $1 seconds until the command that follows succeeds. Generous: the
-# sanitizer build is several times slower.
-within() {
-  local seconds=$1
-  shift
-  for _ in $(seq 1 $((seconds * 5))); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
-
-not() { ! "$@"; }
 
 within 30 drawn || fail "the intro never drew"
 xdotool key Return

@@ -349,6 +349,24 @@ bool SdlBackend::QuitRequested() {
     return X11WindowGone() || SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
 }
 
+void SdlBackend::RepaintExposed() {
+    SDL_PumpEvents();
+    bool exposed = false;
+    // Only the exposes leave the queue: the input waits for the loop.
+    SDL_FilterEvents(
+        [](void* seen, SDL_Event* e) {
+            if (e->type != SDL_WINDOWEVENT || e->window.event != SDL_WINDOWEVENT_EXPOSED) {
+                return 1;
+            }
+            *static_cast<bool*>(seen) = true;
+            return 0;
+        },
+        &exposed);
+    if (exposed && window_) {
+        SDL_UpdateWindowSurface(window_.get());
+    }
+}
+
 void SdlBackend::WaitEvent(std::uint32_t timeoutMs) {
     // A drag's steps that SDL drops wake nothing: the pointer is looked at again soon.
     if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) {

@@ -18,6 +18,7 @@ class SdlBackend : public Backend {
     void WaitEvent(std::uint32_t timeoutMs) override;
     void Wake() override;
     bool QuitRequested() override;
+    void RepaintExposed() override;
     void Present(Form* top, const MessageDialog* box, int pressed, const Damage& damage) override;
     void OpenMessage(const std::string& text, int style, const std::string& title, int& clientW,
                      int& clientH) override;
