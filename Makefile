@@ -38,6 +38,7 @@ test-sanitize: deps
 	@cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/sanitize -j$(JOBS)
 	cd $(BUILD)/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
 		ctest --output-on-failure -j$(JOBS)
 
 bench: release
