@@ -554,18 +554,27 @@ TEST_F(Jogo, TimeOutUnderTheMissingLevelsMessageEndsTheGameOnce) {
 }
 
 // The win's end waits 999 ms; meanwhile the keys and the corner buttons work, and nothing on
-// the stage plays the game.
+// the stage plays the game: not an answer, not the stop button left lit from before the
+// answer, not a test button, and the pointer over no lights nothing.
 TEST_F(Jogo, KeysAndCornerButtonsWorkWhileTheWinEnds) {
     gametest::Relogio relogio(backend());
     Comeca();
     NumPergunta = 16;
     const auto modo = ModoTela;
-    relogio.acao = [this, feito = false]() mutable {
+    PressKey('8', 1, '*');
+    Move(320, 400); // stop lights, and neither the answer nor yes puts it out
+    RunFor(1);
+    bool pararAceso = false;
+    relogio.acao = [this, &pararAceso, feito = false]() mutable {
         if (!feito && Mensagem() == "GANHOU!!!") {
             feito = true;
+            pararAceso = J().botao[2].Visible();
             Move(615 + 10, 38 + 6);
             Clica(615 + 10, 38 + 6);
             Clica(100, ALTURA_RESPOSTA[Errada()]);
+            Clica(320, 400);
+            Clica(130, 8);       // "PrxPerg"
+            Move(206 + 30, 400); // over no
             PressKey(' ');
         }
     };
@@ -573,8 +582,12 @@ TEST_F(Jogo, KeysAndCornerButtonsWorkWhileTheWinEnds) {
     ClicaResposta(Certa());
     ClicaSim();
     RunFor(2000);
+    EXPECT_TRUE(pararAceso);
     EXPECT_NE(ModoTela, modo);
     EXPECT_EQ(Efeitos(marca), (Sons{"click", "temcerteza", "tickone", "ganhou", "wood"}));
+    EXPECT_EQ(Mensagem(), "GANHOU!!!");
+    EXPECT_FALSE(J().botao[1].Visible());
+    EXPECT_EQ(J().PerguntaAtual, 1);
     EXPECT_EQ(IndicePremio, 22);
     EXPECT_TRUE(frmParabens.Loaded());
 }

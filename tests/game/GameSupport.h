@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gametest {
@@ -108,6 +109,36 @@ class Jogo : public testing_support::HeadlessTest {
         RunFor(1);
     }
 
+    // The helps' places on the stage; the card panel's place, and a point of each card that no
+    // card above it covers, in the panel's pixels.
+    static constexpr float AJUDA[6][4] = {{395, 214, 57, 57}, {465, 214, 57, 57},
+                                          {533, 214, 57, 57}, {394, 284, 68, 66},
+                                          {464, 284, 67, 67}, {533, 284, 67, 67}};
+    static constexpr float CARTA[4][2] = {{50, 150}, {90, 150}, {130, 150}, {180, 100}};
+    static constexpr float CARTAS_X = 373, CARTAS_Y = 161;
+    static std::pair<float, float> CentroAjuda(int i) {
+        return {AJUDA[i][0] + AJUDA[i][2] / 2, AJUDA[i][1] + AJUDA[i][3] / 2};
+    }
+    void SobreAjuda(int i) {
+        const auto [x, y] = CentroAjuda(i);
+        Move(x, y);
+        RunFor(1);
+    }
+    void ClicaAjuda(int i) {
+        SobreAjuda(i);
+        const auto [x, y] = CentroAjuda(i);
+        Clica(x, y);
+        RunFor(1);
+    }
+    void PedeESim(int i) {
+        ClicaAjuda(i);
+        ClicaSim();
+    }
+    void ClicaCarta(int k) {
+        Clica(CARTAS_X + CARTA[k][0], CARTAS_Y + CARTA[k][1]);
+        RunFor(1);
+    }
+
     std::int16_t Certa() { return AlternativaCerta[static_cast<std::size_t>(J().PerguntaAtual)]; }
     std::int16_t Errada() { return static_cast<std::int16_t>(Certa() % 4 + 1); }
 
@@ -181,14 +212,19 @@ class Jogo : public testing_support::HeadlessTest {
 };
 
 // Makes the countdown's time-out fall due at the first pass of the event loop where `quando`
-// holds.
+// holds. `entrada`, run at that pass, queues input that the time-out then finds pending as it
+// ends the game; for that the relogio must be made before the game screen, so as to run first.
 inline void TempoAcabaQuando(gametest::Relogio& relogio, ui::HeadlessBackend& backend,
-                             frmJogoForm& jogo, std::function<bool()> quando) {
-    relogio.acao = [&backend, &jogo, quando, feito = false]() mutable {
+                             frmJogoForm& jogo, std::function<bool()> quando,
+                             std::function<void()> entrada = nullptr) {
+    relogio.acao = [&backend, &jogo, quando, entrada, feito = false]() mutable {
         if (feito || !quando()) {
             return;
         }
         feito = true;
+        if (entrada) {
+            entrada();
+        }
         jogo.cronometro.Tempo = 21;
         const auto falta =
             static_cast<std::int32_t>(jogo.cronometro.Timer_Tempo.Due() - backend.Ticks());

@@ -14,31 +14,8 @@ namespace {
 using gametest::Jogo;
 using Sons = std::vector<std::string>;
 
-constexpr float AJUDA[6][4] = {{395, 214, 57, 57}, {465, 214, 57, 57}, {533, 214, 57, 57},
-                               {394, 284, 68, 66}, {464, 284, 67, 67}, {533, 284, 67, 67}};
-// A point of each card that no card above it covers, in panel pixels.
-constexpr float CARTA[4][2] = {{50, 150}, {90, 150}, {130, 150}, {180, 100}};
-constexpr float CARTAS_X = 373, CARTAS_Y = 161;
-
 class Ajudas : public Jogo {
   protected:
-    void SobreAjuda(int i) {
-        Move(AJUDA[i][0] + AJUDA[i][2] / 2, AJUDA[i][1] + AJUDA[i][3] / 2);
-        RunFor(1);
-    }
-    void ClicaAjuda(int i) {
-        SobreAjuda(i);
-        Clica(AJUDA[i][0] + AJUDA[i][2] / 2, AJUDA[i][1] + AJUDA[i][3] / 2);
-        RunFor(1);
-    }
-    void PedeESim(int i) {
-        ClicaAjuda(i);
-        ClicaSim();
-    }
-    void ClicaCarta(int k) {
-        Clica(CARTAS_X + CARTA[k][0], CARTAS_Y + CARTA[k][1]);
-        RunFor(1);
-    }
     // The help draws give these values in turn; `pedidos` records the bounds each asked for.
     using Pedidos = std::vector<std::pair<int, int>>;
     Pedidos pedidos;

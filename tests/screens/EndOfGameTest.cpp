@@ -1,6 +1,7 @@
 // Scenario tests of a game's end: the prize and congratulations screens and the score board,
 // reached by setting the result as the game screen leaves it.
 #include "core/Globais.h"
+#include "core/Premios.h"
 #include "platform/Colour.h"
 #include "platform/headless/HeadlessAudio.h"
 #include "screens/frmMenu.h"
@@ -148,7 +149,10 @@ TEST_F(EndOfGame, TheMillionBlinksTheCongratulationsThenGoesBelowTheEarlierMilli
     EXPECT_EQ(frmPlacar->lblPremio[1].Caption(), "1 MILHÃO");
 }
 
-TEST_F(EndOfGame, InsertionGoesAboveTheFirstSmallerRungAndBelowEqualOnes) {
+// Rungs the ladder does not have (a damaged file's) rank below every real row, keep their
+// bytes and show empty: a result enters above them, also below a full board of real rows, and
+// the lowest row drops off, damaged or not.
+TEST_F(EndOfGame, InsertionGoesAboveTheFirstSmallerRungBelowEqualOnesAndAboveDamagedOnes) {
     struct Caso {
         std::array<int, 5> board;
         int novo;
@@ -163,6 +167,9 @@ TEST_F(EndOfGame, InsertionGoesAboveTheFirstSmallerRungAndBelowEqualOnes) {
         {{9, 5, 0, 0, 0}, 16, {16, 9, 5, 0, 0}, {"ANA", "A", "B", "", ""}, 1},
         {{22, 0, 0, 0, 0}, 22, {22, 22, 0, 0, 0}, {"A", "ANA", "", "", ""}, 2},
         {{0, 0, 0, 0, 0}, 3, {3, 0, 0, 0, 0}, {"ANA", "", "", "", ""}, 1},
+        {{255, 23, 9, 0, 0}, 1, {9, 1, 0, 0, 255}, {"C", "ANA", "", "", "A"}, 2},
+        {{22, 15, 9, 4, 255}, 2, {22, 15, 9, 4, 2}, {"A", "B", "C", "D", "ANA"}, 5},
+        {{22, 255, 15, 23, 9}, 4, {22, 15, 9, 4, 255}, {"A", "C", "E", "ANA", "B"}, 4},
     };
     StartAtMenu();
     NomeJogador = "ANA";
@@ -175,6 +182,11 @@ TEST_F(EndOfGame, InsertionGoesAboveTheFirstSmallerRungAndBelowEqualOnes) {
         EXPECT_EQ(Names(), caso.names);
         EXPECT_EQ(frmPlacar->PosicaoNova, caso.row);
         EXPECT_EQ(IndicePremio, 0);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(frmPlacar->lblNome[i].Caption(), caso.names[i]);
+            EXPECT_EQ(frmPlacar->lblPremio[i].Caption(),
+                      TextoDoDegrau(static_cast<std::uint8_t>(caso.rungs[i])));
+        }
         ASSERT_TRUE(Step([] { frmPlacar->Unload(); }));
     }
 }
@@ -288,19 +300,6 @@ TEST_F(EndOfGame, FromTheMenuTheBoardEntersNothingAndRungsBeyondTheLadderShowEmp
     EXPECT_EQ(placar.lblPremio[0].Caption(), "");
     EXPECT_EQ(placar.lblPremio[1].Caption(), "");
     EXPECT_EQ(placar.lblPremio[2].Caption(), "10 MIL");
-}
-
-// Rungs the ladder does not have rank below every real result, keep their bytes and still
-// show empty; a result enters above them but below the better real ones.
-TEST_F(EndOfGame, AResultEntersAboveRungsTheLadderDoesNotHave) {
-    EndGame({255, 23, 9, 0, 0}, 1);
-    ASSERT_TRUE(Step([] { frmPlacar.Show(); }));
-    EXPECT_EQ(frmPlacar->PosicaoNova, 2);
-    EXPECT_EQ(Rungs(), (std::vector<int>{9, 1, 0, 0, 255}));
-    EXPECT_EQ(frmPlacar->lblPremio[0].Caption(), "10 MIL");
-    EXPECT_EQ(frmPlacar->lblPremio[1].Caption(), "500");
-    EXPECT_EQ(frmPlacar->lblPremio[4].Caption(), "");
-    EXPECT_EQ(frmPlacar->lblNome[4].Caption(), "A");
 }
 
 } // namespace
