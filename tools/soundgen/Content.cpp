@@ -10,10 +10,15 @@ namespace soundgen {
 
 namespace {
 
-// Voices and effects play over the music, which the mixer adds at full volume: their peaks
-// leave the music's room below full scale.
-constexpr float kSpeechPeak = 0.58f;
+// Every voice speaks at one loudness, whatever the take's wording and espeak-ng's variant. The
+// mixer adds the music at full volume under it: the ceiling on its peaks leaves the music room
+// below full scale.
+constexpr double kSpeechLoudness = -18.0; // dBFS
+constexpr float kSpeechCeiling = 0.7f;
 constexpr float kKnockPeak = 0.45f;
+// A narration's music stands this far below its voice, so that the fanfares between the lines
+// do not drown them.
+constexpr double kNarrationMusicBelowVoice = 4.0; // dB
 
 // Voice variants without breath noise: espeak-ng draws that noise at random, and a pack built
 // with it was seen to differ from a rebuild of the same sources.
@@ -102,7 +107,7 @@ class SpeechBatch {
     void run() { results_ = speakAll(utterances_); }
     Pcm take(std::size_t index) const {
         Pcm speech = results_.at(index);
-        normalize(speech, kSpeechPeak);
+        normalizeLoudness(speech, kSpeechLoudness, kSpeechCeiling);
         return speech;
     }
 
@@ -155,9 +160,8 @@ void speakOver(Pcm& music, const Pcm& voice, double atSeconds) {
 }
 
 Pcm withMusicLevel(const std::vector<Hit>& hits) {
-    constexpr float kMusicPeak = 0.8f;
     Pcm music = render(hits);
-    normalize(music, kMusicPeak);
+    normalizeLoudness(music, kSpeechLoudness - kNarrationMusicBelowVoice, kSpeechCeiling);
     return music;
 }
 
@@ -167,7 +171,7 @@ Pcm mixed(const Narration& narration) {
         speakOver(mix, line.voice, line.atSeconds);
     mix.samples.resize(silence(narration.seconds).samples.size());
     fade(mix, 0.01, 0.8);
-    normalize(mix, kSpeechPeak);
+    normalizeLoudness(mix, kSpeechLoudness, kSpeechCeiling);
     return mix;
 }
 
