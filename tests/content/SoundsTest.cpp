@@ -1,6 +1,7 @@
 // The sound part of the generated content pack, checked against the one list of sounds.
 
 #include "../../tools/soundgen/SoundManifest.h"
+#include "Content.h"
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "platform/MediaPlayer.h"
@@ -43,10 +44,31 @@ std::vector<std::uint8_t> readBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// Samples of 16-bit PCM, channels interleaved as they are stored.
+std::vector<float> samplesOf(const std::uint8_t* bytes, std::size_t length) {
+    std::vector<float> samples(length / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)) / 32768.0f;
+    return samples;
+}
+
+double peakOf(const std::vector<float>& samples) {
+    double peak = 0;
+    for (float sample : samples)
+        peak = std::max(peak, std::abs(static_cast<double>(sample)));
+    return peak;
+}
+
+// Interleaved channels measure as one faster stream: a 20 ms frame then spans them all.
+double loudnessOf(std::vector<float> samples, int rate, int channels = 1) {
+    return loudness(Pcm{rate * channels, std::move(samples)});
+}
+
 struct WaveStats {
     double seconds = 0;
     double peak = 0;
     double rms = 0;
+    double loudness = 0; // dBFS
 };
 
 struct WavBufferFree {
@@ -66,17 +88,15 @@ WaveStats loadWave(const fs::path& path) {
     if (wanted.freq != 22050 && wanted.freq != 44100)
         throw std::runtime_error("unexpected rate " + std::to_string(wanted.freq));
 
-    const std::size_t count = length / 2;
+    std::vector<float> samples = samplesOf(raw, length);
     WaveStats stats;
-    stats.seconds = static_cast<double>(count) / wanted.freq;
+    stats.seconds = static_cast<double>(samples.size()) / wanted.freq;
+    stats.peak = peakOf(samples);
     double energy = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto sample = static_cast<std::int16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
-        const double value = sample / 32768.0;
-        stats.peak = std::max(stats.peak, std::abs(value));
-        energy += value * value;
-    }
-    stats.rms = count == 0 ? 0 : std::sqrt(energy / count);
+    for (float sample : samples)
+        energy += static_cast<double>(sample) * sample;
+    stats.rms = samples.empty() ? 0 : std::sqrt(energy / static_cast<double>(samples.size()));
+    stats.loudness = loudnessOf(std::move(samples), wanted.freq);
     return stats;
 }
 
@@ -278,6 +298,21 @@ TEST(SoundsTest, EveryWaveDecodesLastsItsRangeAndSoundsUnlessMute) {
     }
 }
 
+// Takes of one phrase take turns at random: none may stand out as louder than its siblings.
+TEST(SoundsTest, TakesOfOneSoundMatchInLoudness) {
+    for (const SoundSpec& wanted : kSounds) {
+        if (wanted.format != Format::Wave || wanted.variants < 2)
+            continue;
+        std::map<double, int> takes; // loudness to variant
+        for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n)
+            takes[loadWave(kGameDir / relativePath(wanted, n)).loudness] = n;
+        EXPECT_LE(takes.rbegin()->first - takes.begin()->first, 1.5)
+            << wanted.name << ": take " << takes.begin()->second << " at " << takes.begin()->first
+            << " dBFS, take " << takes.rbegin()->second << " at " << takes.rbegin()->first
+            << " dBFS";
+    }
+}
+
 TEST(SoundsTest, VariantsAreNumberedFromOneWithoutGapsAndSinglesAreNotNumbered) {
     for (const SoundSpec& wanted : kSounds) {
         SCOPED_TRACE(std::string(wanted.name));
@@ -323,20 +358,35 @@ struct MusicPlayer : ui::Form {
     ui::MediaPlayer player{*this, "music"};
 };
 
-double peakOf(const std::uint8_t* bytes, std::size_t length) {
+// A sound as the game's mixer holds it: the peak and the loudness (dBFS) of its samples in the
+// device's format.
+struct Measured {
     double peak = 0;
-    for (std::size_t i = 0; i + 1 < length; i += 2) {
-        const auto sample = static_cast<std::int16_t>(bytes[i] | (bytes[i + 1] << 8));
-        peak = std::max(peak, std::abs(sample / 32768.0));
-    }
-    return peak;
+    double loudness = kSilent;
+};
+
+Measured levelOf(const std::vector<float>& samples, int rate, int channels) {
+    return {peakOf(samples), loudnessOf(samples, rate, channels)};
 }
 
-// What the game's own mixer makes of the pack at full volume: the music's loudest sample as
-// the device received it, and the loudest one of each wave as decoded into the device's format.
+// The loudness (dBFS) of the loudest stretch of the given length, stepping by a twentieth of it.
+double loudestStretch(const std::vector<float>& samples, std::size_t length) {
+    std::vector<double> energyBefore(samples.size() + 1, 0.0);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        energyBefore[i + 1] = energyBefore[i] + static_cast<double>(samples[i]) * samples[i];
+    double loudest = 1e-20;
+    for (std::size_t at = 0; at + length <= samples.size();
+         at += std::max<std::size_t>(1, length / 20))
+        loudest = std::max(loudest, energyBefore[at + length] - energyBefore[at]);
+    return 10.0 * std::log10(loudest / static_cast<double>(length));
+}
+
+// What the game's own mixer makes of the pack at full volume: the music as the device received
+// it, and each wave as decoded into the device's format.
 struct MixLevels {
-    double music = 0;
-    std::map<std::string, double> waves;
+    Measured music;
+    double musicLoudestSecond = kSilent;
+    std::map<std::string, Measured> waves;
 };
 
 MixLevels levelsThroughTheMixer() {
@@ -349,9 +399,9 @@ MixLevels levelsThroughTheMixer() {
     // The device takes each buffer at once, so the music plays in far less than its time.
     setenv("SDL_DISKAUDIODELAY", "0", 1);
     MixLevels levels;
+    int rate = 0, channels = 0;
     {
         ui::Application app(std::make_unique<ui::HeadlessBackend>(), ui::OpenSdlAudio());
-        int rate = 0, channels = 0;
         Uint16 format = 0;
         EXPECT_TRUE(Mix_QuerySpec(&rate, &format, &channels) == 1 && format == AUDIO_S16LSB);
         for (const SoundSpec& wanted : kSounds) {
@@ -360,7 +410,9 @@ MixLevels levelsThroughTheMixer() {
                 if (wanted.format == Format::Wave) {
                     const ui::ChunkPtr chunk(Mix_LoadWAV((kGameDir / name).c_str()));
                     EXPECT_TRUE(chunk) << name;
-                    levels.waves[name] = chunk ? peakOf(chunk->abuf, chunk->alen) : 0;
+                    if (chunk)
+                        levels.waves[name] =
+                            levelOf(samplesOf(chunk->abuf, chunk->alen), rate, channels);
                     continue;
                 }
                 auto form = std::make_shared<MusicPlayer>();
@@ -389,7 +441,15 @@ MixLevels levelsThroughTheMixer() {
     }
     const std::vector<std::uint8_t> bytes = readBytes(raw);
     fs::remove(raw);
-    levels.music = peakOf(bytes.data(), bytes.size());
+    const std::vector<float> music = samplesOf(bytes.data(), bytes.size());
+    levels.music = levelOf(music, rate, channels);
+    levels.musicLoudestSecond = loudestStretch(music, static_cast<std::size_t>(rate * channels));
+    return levels;
+}
+
+// One run of the mixer serves every test that listens through it.
+const MixLevels& mixLevels() {
+    static const MixLevels levels = levelsThroughTheMixer();
     return levels;
 }
 
@@ -399,12 +459,66 @@ MixLevels levelsThroughTheMixer() {
 // loudest effect or narration at its peak on top of the music's, the sum stays below full
 // scale wherever the two meet.
 TEST(SoundsTest, TheLoudestSoundOverTheMusicNeverClips) {
-    const MixLevels levels = levelsThroughTheMixer();
-    const auto loudest =
-        std::max_element(levels.waves.begin(), levels.waves.end(),
-                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    const MixLevels& levels = mixLevels();
+    const auto loudest = std::max_element(
+        levels.waves.begin(), levels.waves.end(),
+        [](const auto& a, const auto& b) { return a.second.peak < b.second.peak; });
     ASSERT_NE(loudest, levels.waves.end());
-    EXPECT_GT(levels.music, 0.05) << "the music played silent";
-    EXPECT_LT(levels.music + loudest->second, 1.0)
-        << "music peak " << levels.music << ", " << loudest->first << " peak " << loudest->second;
+    EXPECT_GT(levels.music.peak, 0.05) << "the music played silent";
+    EXPECT_LT(levels.music.peak + loudest->second.peak, 1.0)
+        << "music peak " << levels.music.peak << ", " << loudest->first << " peak "
+        << loudest->second.peak;
+}
+
+// A phrase the game speaks while the countdown's music runs stands well above the music, even
+// above the second where the music swells most.
+TEST(SoundsTest, PhrasesOverTheMusicStandWellAboveIt) {
+    const MixLevels& levels = mixLevels();
+    EXPECT_GT(levels.music.loudness, -45.0) << "the music played silent";
+    const std::set<std::string_view> overTheMusic{"temcerteza",    "ajudaconvid", "placas",
+                                                  "tempoacabando", "ajudacartas", "eliminarerradas",
+                                                  "responda"};
+    for (const SoundSpec& wanted : kSounds) {
+        if (!overTheMusic.contains(wanted.name))
+            continue;
+        for (int n = firstVariant(wanted); n <= lastVariant(wanted); ++n) {
+            const std::string name = relativePath(wanted, n);
+            ASSERT_TRUE(levels.waves.contains(name)) << name;
+            EXPECT_GE(levels.waves.at(name).loudness, levels.musicLoudestSecond + 8.0)
+                << name << " at " << levels.waves.at(name).loudness
+                << " dBFS; the music's loudest second " << levels.musicLoudestSecond
+                << " dBFS, its level " << levels.music.loudness << " dBFS";
+        }
+    }
+}
+
+namespace {
+
+// A narration's music outside its spoken lines, where it plays alone.
+std::vector<float> musicBetweenLines(const Narration& narration) {
+    std::vector<float> music = narration.music.samples;
+    for (const SpokenLine& line : narration.lines) {
+        const auto from =
+            std::min(music.size(), static_cast<std::size_t>(line.atSeconds * narration.music.rate));
+        const std::size_t to = std::min(music.size(), from + line.voice.samples.size());
+        std::fill(music.begin() + static_cast<std::ptrdiff_t>(from),
+                  music.begin() + static_cast<std::ptrdiff_t>(to), 0.0f);
+    }
+    return music;
+}
+
+} // namespace
+
+// Measured on a narration's parts before they are mixed, each at the level it is mixed at: a
+// line against the fanfares around it.
+TEST(SoundsTest, EachNarrationsVoiceIsNoQuieterThanItsMusic) {
+    const Narrations narrations = buildNarrations();
+    ASSERT_FALSE(narrations.empty());
+    for (const auto& [name, narration] : narrations) {
+        const double music = loudnessOf(musicBetweenLines(narration), narration.music.rate);
+        ASSERT_FALSE(narration.lines.empty()) << name;
+        for (const SpokenLine& line : narration.lines)
+            EXPECT_GE(loudnessOf(line.voice.samples, line.voice.rate), music)
+                << name << ": the line at " << line.atSeconds << " s";
+    }
 }

@@ -10,10 +10,15 @@ namespace soundgen {
 
 namespace {
 
-// Voices and effects play over the music, which the mixer adds at full volume: their peaks
-// leave the music's room below full scale.
-constexpr float kSpeechPeak = 0.58f;
+// Every voice speaks at one loudness, whatever the take's wording and espeak-ng's variant. The
+// mixer adds the music at full volume under it: the ceiling on its peaks leaves the music room
+// below full scale.
+constexpr double kSpeechLoudness = -18.0; // dBFS
+constexpr float kSpeechCeiling = 0.7f;
 constexpr float kKnockPeak = 0.45f;
+// A narration's music stands this far below its voice, so that the fanfares between the lines
+// do not drown them.
+constexpr double kNarrationMusicBelowVoice = 4.0; // dB
 
 // Voice variants without breath noise: espeak-ng draws that noise at random, and a pack built
 // with it was seen to differ from a rebuild of the same sources.
@@ -102,7 +107,7 @@ class SpeechBatch {
     void run() { results_ = speakAll(utterances_); }
     Pcm take(std::size_t index) const {
         Pcm speech = results_.at(index);
-        normalize(speech, kSpeechPeak);
+        normalizeLoudness(speech, kSpeechLoudness, kSpeechCeiling);
         return speech;
     }
 
@@ -155,21 +160,23 @@ void speakOver(Pcm& music, const Pcm& voice, double atSeconds) {
 }
 
 Pcm withMusicLevel(const std::vector<Hit>& hits) {
-    constexpr float kMusicPeak = 0.8f;
     Pcm music = render(hits);
-    normalize(music, kMusicPeak);
+    normalizeLoudness(music, kSpeechLoudness - kNarrationMusicBelowVoice, kSpeechCeiling);
     return music;
 }
 
-Pcm finish(Pcm mix, double seconds) {
-    mix.samples.resize(silence(seconds).samples.size());
+Pcm mixed(const Narration& narration) {
+    Pcm mix = narration.music;
+    for (const SpokenLine& line : narration.lines)
+        speakOver(mix, line.voice, line.atSeconds);
+    mix.samples.resize(silence(narration.seconds).samples.size());
     fade(mix, 0.01, 0.8);
-    normalize(mix, kSpeechPeak);
+    normalizeLoudness(mix, kSpeechLoudness, kSpeechCeiling);
     return mix;
 }
 
 // The intro: a drum roll into a fanfare, and a welcome over the held chord.
-Pcm introTrack(const Pcm& welcome) {
+Narration introTrack(Pcm welcome) {
     std::vector<Hit> hits;
     addRoll(hits, 0.0, 1.2, 38);
     addFanfare(hits, 1.2, 60, 0.6);
@@ -177,13 +184,11 @@ Pcm introTrack(const Pcm& welcome) {
     addChord(hits, 2.7, {48, 55, 60, 64}, 5.5, Voice::Pad, 0.35f);
     addFanfare(hits, 6.2, 62, 0.5);
     addChord(hits, 7.45, {50, 57, 62, 66}, 1.0, Voice::Pad, 0.35f);
-    Pcm mix = withMusicLevel(hits);
-    speakOver(mix, welcome, 3.2);
-    return finish(std::move(mix), 8.6);
+    return {withMusicLevel(hits), {{3.2, std::move(welcome)}}, 8.6};
 }
 
 // The prize screen: bells climbing to a brass chord, then the announcement.
-Pcm prizeTrack(const Pcm& announcement) {
+Narration prizeTrack(Pcm announcement) {
     std::vector<Hit> hits;
     const std::array<int, 6> climb{72, 76, 79, 84, 88, 91};
     for (std::size_t i = 0; i < climb.size(); ++i)
@@ -191,13 +196,11 @@ Pcm prizeTrack(const Pcm& announcement) {
     addChord(hits, 0.8, {60, 64, 67, 72}, 1.6, Voice::Brass, 0.3f);
     addChord(hits, 0.8, {48, 55, 60, 64}, 4.5, Voice::Pad, 0.3f);
     hits.push_back({0.8, 50, 1.2, Voice::Cymbal, 0.35f});
-    Pcm mix = withMusicLevel(hits);
-    speakOver(mix, announcement, 2.0);
-    return finish(std::move(mix), 5.8);
+    return {withMusicLevel(hits), {{2.0, std::move(announcement)}}, 5.8};
 }
 
 // The top prize: a long fanfare rising by steps, with two spoken lines over held chords.
-Pcm congratulationsTrack(const Pcm& cheer, const Pcm& amount) {
+Narration congratulationsTrack(Pcm cheer, Pcm amount) {
     std::vector<Hit> hits;
     addRoll(hits, 0.0, 1.0, 38);
     addFanfare(hits, 1.0, 60, 0.6);
@@ -212,13 +215,24 @@ Pcm congratulationsTrack(const Pcm& cheer, const Pcm& amount) {
     for (std::size_t i = 0; i < sparkle.size(); ++i)
         hits.push_back({11.0 + 0.1 * i, sparkle[i], 1.5, Voice::Bell, 0.25f});
     hits.push_back({12.25, 50, 0.8, Voice::Cymbal, 0.6f});
-    Pcm mix = withMusicLevel(hits);
-    speakOver(mix, cheer, 3.0);
-    speakOver(mix, amount, 8.0);
-    return finish(std::move(mix), 13.0);
+    return {withMusicLevel(hits), {{3.0, std::move(cheer)}, {8.0, std::move(amount)}}, 13.0};
 }
 
 } // namespace
+
+Narrations buildNarrations() {
+    SpeechBatch speech;
+    const std::size_t welcome = speech.add({"Bem-vindo ao Quorvane!", "", 55, 140});
+    const std::size_t prize = speech.add({"Veja o que você leva para casa!", "", 52, 145});
+    const std::size_t cheer = speech.add({"Parabéns! Você é o novo milionário!", "", 60, 140});
+    const std::size_t amount = speech.add({"Um milhão de reais!", "", 62, 130});
+    speech.run();
+    Narrations narrations;
+    narrations.emplace("trilha09", introTrack(speech.take(welcome)));
+    narrations.emplace("trilha07", prizeTrack(speech.take(prize)));
+    narrations.emplace("parabens", congratulationsTrack(speech.take(cheer), speech.take(amount)));
+    return narrations;
+}
 
 Waveforms buildWaveforms() {
     SpeechBatch speech;
@@ -232,10 +246,6 @@ Waveforms buildWaveforms() {
     std::vector<std::size_t> valueIndices;
     for (std::string_view value : kStepValues)
         valueIndices.push_back(speech.add({std::string(value), "", 48, 140}));
-    const std::size_t welcome = speech.add({"Bem-vindo ao Quorvane!", "", 55, 140});
-    const std::size_t prize = speech.add({"Veja o que você leva para casa!", "", 52, 145});
-    const std::size_t cheer = speech.add({"Parabéns! Você é o novo milionário!", "", 60, 140});
-    const std::size_t amount = speech.add({"Um milhão de reais!", "", 62, 130});
     speech.run();
 
     Waveforms pack;
@@ -245,9 +255,8 @@ Waveforms buildWaveforms() {
     for (std::size_t index : valueIndices)
         pack["valores"].push_back(speech.take(index));
     addKnocks(pack);
-    pack["trilha09"] = {introTrack(speech.take(welcome))};
-    pack["trilha07"] = {prizeTrack(speech.take(prize))};
-    pack["parabens"] = {congratulationsTrack(speech.take(cheer), speech.take(amount))};
+    for (const auto& [name, narration] : buildNarrations())
+        pack[name] = {mixed(narration)};
     return pack;
 }
 

@@ -44,9 +44,10 @@ constexpr std::array<Chord, 12> kProgression{{
     {40, {56, 59, 62}}, // E7
 }};
 
-// Every part's channel volume is scaled by this. The mixer adds the music at full volume to a
-// voice or an effect, and the music's peak must leave the loudest of them room to full scale.
-constexpr double kMusicLevel = 0.65;
+// Every part's channel volume is scaled by this. The music stays behind the voices that speak
+// over it, well below them even where it swells; and as the mixer adds it at full volume to a
+// voice or an effect, its peak leaves the loudest of them room to full scale.
+constexpr double kMusicLevel = 0.43;
 
 void channelVolume(MidiTrack& track, int channel, int volume) {
     track.controller(0, channel, 7, static_cast<int>(std::lround(volume * kMusicLevel)));

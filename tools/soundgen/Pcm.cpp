@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -57,6 +58,33 @@ Pcm samplesOf(std::span<const std::uint8_t> data, const Format& format) {
         pcm.samples.push_back(static_cast<float>(sample) / 32768.0f);
     }
     return pcm;
+}
+
+double decibels(double power) {
+    return 10.0 * std::log10(power);
+}
+
+void scale(Pcm& pcm, double gain) {
+    for (float& sample : pcm.samples)
+        sample = static_cast<float>(sample * gain);
+}
+
+// A gain that dips just enough, a few milliseconds ahead of a peak above the ceiling, and
+// recovers slowly after it: the peak is held down without the click of a clipped wave.
+void limitPeaks(Pcm& pcm, float ceiling) {
+    std::vector<float>& samples = pcm.samples;
+    std::vector<float> gain(samples.size(), 1.0f);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        if (std::abs(samples[i]) > ceiling)
+            gain[i] = ceiling / std::abs(samples[i]);
+    const auto attackStep = static_cast<float>(200.0 / pcm.rate); // 5 ms from none to full
+    const auto releaseStep = static_cast<float>(12.5 / pcm.rate); // 80 ms back
+    for (std::size_t i = samples.size(); i-- > 1;)
+        gain[i - 1] = std::min(gain[i - 1], gain[i] + attackStep);
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        gain[i] = std::min(gain[i], gain[i - 1] + releaseStep);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] *= gain[i];
 }
 
 } // namespace
@@ -121,6 +149,35 @@ Pcm resample(const Pcm& pcm, int rate) {
         out.samples[i] = pcm.samples[left] + (pcm.samples[right] - pcm.samples[left]) * fraction;
     }
     return out;
+}
+
+double loudness(const Pcm& pcm) {
+    const auto frame = static_cast<std::size_t>(pcm.rate / 50);
+    const double gate = std::pow(10.0, -45.0 / 10.0);
+    double energy = 0;
+    std::size_t loudFrames = 0;
+    for (std::size_t at = 0; frame > 0 && at + frame <= pcm.samples.size(); at += frame) {
+        const auto begin = pcm.samples.begin() + static_cast<std::ptrdiff_t>(at);
+        const double power =
+            std::inner_product(begin, begin + static_cast<std::ptrdiff_t>(frame), begin, 0.0) /
+            static_cast<double>(frame);
+        if (power > gate) {
+            energy += power;
+            ++loudFrames;
+        }
+    }
+    return loudFrames == 0 ? kSilent : decibels(energy / static_cast<double>(loudFrames));
+}
+
+void normalizeLoudness(Pcm& pcm, double dbfs, float ceiling) {
+    // Holding the peaks down takes a little loudness away: a few rounds make it up.
+    for (int round = 0; round < 4; ++round) {
+        const double level = loudness(pcm);
+        if (level <= kSilent)
+            return;
+        scale(pcm, std::pow(10.0, (dbfs - level) / 20.0));
+        limitPeaks(pcm, ceiling);
+    }
 }
 
 void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
