@@ -56,7 +56,7 @@ void DrawIntro(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawLogo(canvas, fonts, 320, 288, 62);
     DrawCentred(canvas, fonts, "O GRANDE JOGO DE PERGUNTAS", 320, 345, Caption(16, Hex(0xE0DAFF)));
     DrawCentred(canvas, fonts, "tecle ENTER ou clique para começar", 320, 448,
-                Caption(10, Hex(0xA8A0D8)));
+                Caption(12, Hex(0xD0CAF8)));
 }
 
 void DrawParchment(Canvas& canvas, FontBook& fonts, std::string_view words) {
