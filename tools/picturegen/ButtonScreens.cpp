@@ -104,7 +104,7 @@ void DrawScoreRow(Canvas& canvas, FontBook& fonts, int row) {
 void DrawScores(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawGround(canvas);
     DrawLogo(canvas, fonts, 320, 40, 24);
-    DrawCentred(canvas, fonts, "RECORDES", 320, 96, GoldTitle(30, 96));
+    DrawCentred(canvas, fonts, "PLACAR", 320, 96, GoldTitle(30, 96));
     DrawCentred(canvas, fonts, "JOGADOR", 196, 143, Caption(10, Hex(0xC8C2F0)));
     DrawCentred(canvas, fonts, "PRÊMIO", 452, 143, Caption(10, Hex(0xC8C2F0)));
     for (int row = 0; row < 5; ++row) {
@@ -123,8 +123,7 @@ void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawGround(canvas);
     DrawLogo(canvas, fonts, 320, 62, 44);
     DrawCentred(canvas, fonts, "DESEJA MESMO SAIR?", 320, 160, GoldTitle(30, 160));
-    DrawCentred(canvas, fonts, "O placar de recordes fica guardado.", 320, 205,
-                Caption(12, Hex(0xD8D2FF)));
+    DrawCentred(canvas, fonts, "O placar fica guardado.", 320, 205, Caption(12, Hex(0xD8D2FF)));
     DrawPanel(canvas, {154, 277, 334, 183}, 10);
     const RoundButton buttons[] = {{PlaceOf("bot_sair_0"), Word("SIM")},
                                    {PlaceOf("bot_sair_1"), Word("NÃO")}};
