@@ -28,8 +28,10 @@ void DrawSample(Canvas& canvas, FontBook& fonts) {
     DrawBeam(canvas, 200, -10, 100, 300, 470, 0.1f);
     DrawLogo(canvas, fonts, 320, 60, 40);
     DrawPanel(canvas, {100, 100, 200, 80}, 10);
-    DrawRoundButton(canvas, fonts, {150, 120, 75, 73}, WordWithKey("JOGAR", "ENTER"), Light::Lit);
-    DrawRoundButton(canvas, fonts, {400, 300, 68, 66}, Word("NÃO"), Light::Used);
+    const RoundButton lit[] = {{{150, 120, 75, 73}, WordWithKey("JOGAR", "ENTER")}};
+    DrawRoundButtons(canvas, fonts, lit, Light::Lit);
+    const RoundButton used[] = {{{400, 300, 68, 66}, Word("NÃO")}};
+    DrawRoundButtons(canvas, fonts, used, Light::Used);
     DrawCornerBalls(canvas, {Rect{611, 41, 21, 21}, Rect{602, 17, 21, 21}, Rect{578, 7, 21, 17}},
                     Light::Normal);
 }
@@ -104,19 +106,22 @@ TEST_F(PictureGenerator, FittedWordsStayInsideTheirBoxAndKeepTheirSizeInTheNarro
     EXPECT_EQ(style.points, 13);
 }
 
-// A button caption that cannot keep the shared minimum size stops the generator, so one long
-// word cannot end up far smaller than the captions beside it.
-TEST_F(PictureGenerator, ButtonCaptionsKeepTheMinimumSizeOrStopTheGenerator) {
-    for (const auto& [word, width, height] :
-         {std::tuple{"PLACAR", 51, 18}, std::tuple{"SIM", 41, 14}, std::tuple{"NÃO", 41, 14}}) {
-        const TextStyle style = ButtonCaption(fonts, word, width, height, 14, colors::kYellow);
-        const TextMask mask = RenderMask(fonts, style.face, style.points, word);
-        EXPECT_GE(style.points, kCaptionMinimum) << word;
-        EXPECT_LE(mask.ink.w, width) << word;
-        EXPECT_LE(mask.ink.h, height) << word;
-    }
+// A screen's buttons share the size of the caption that fits worst, a button without a word
+// takes no part, and a word that cannot keep the shared minimum stops the generator, so one
+// long word cannot end up far smaller than the captions beside it.
+TEST_F(PictureGenerator, ScreenCaptionIsTheTightestWordsSizeDownToTheMinimum) {
+    const RoundButton placar{{0, 0, 78, 76}, Word("PLACAR")};
+    const RoundButton sim{{100, 0, 69, 61}, Word("SIM")};
+    const RoundButton symbol{{200, 0, 57, 57}, {}};
+    const auto size = [&](std::initializer_list<RoundButton> buttons) {
+        const TextStyle style = ScreenCaption(fonts, std::span(buttons.begin(), buttons.size()));
+        return std::pair(style.face, style.points);
+    };
+    EXPECT_EQ(size({sim, placar, symbol}), size({placar}));
+    EXPECT_NE(size({sim}), size({placar}));
+    EXPECT_GE(size({placar}).second, kCaptionMinimum);
     try {
-        ButtonCaption(fonts, "RECORDES", 51, 18, 14, colors::kYellow);
+        size({sim, {{0, 0, 64, 63}, Word("RECORDES")}, placar});
         FAIL() << "a word too long for its button was drawn small";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("RECORDES"), std::string::npos);

@@ -4,7 +4,6 @@
 #include "core/Globais.h"
 #include "core/Premios.h"
 #include "game/GameSupport.h"
-#include "platform/SdlHandles.h"
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"
 #include "screens/frmPlacar.h"
@@ -12,10 +11,9 @@
 #include "screens/frmSaida.h"
 #include "support/ScreenTest.h"
 
-#include "Look.h"
+#include "content/PictureFiles.h"
 
-#include <embedded/EmbeddedPictures.h>
-#include <pictures/PictureManifest.h>
+#include "Look.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -33,52 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Surface = ui::SurfacePtr;
-
-fs::path FileOf(pictures::Folder folder, std::string_view name) {
-    return fs::path(QV_GAME_DIR) / pictures::FolderPath(folder) / (std::string(name) + ".bmp");
-}
-
-Surface LoadFile(const fs::path& file) {
-    return Surface(SDL_LoadBMP(file.string().c_str()));
-}
-
-Surface LoadEmbedded(std::string_view name) {
-    const auto bytes = EmbeddedPicture(name);
-    return Surface(
-        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
-}
-
-Surface LoadBackground(std::string_view name) {
-    return name == "jogo_fundo" ? LoadEmbedded(name)
-                                : LoadFile(FileOf(pictures::Folder::Package, name));
-}
-
-// Pixels as 0xRRGGBB, whatever the file's layout.
-class Pixels {
-  public:
-    explicit Pixels(SDL_Surface* s)
-        : surface_(SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB888, 0)) {}
-    explicit Pixels(const Surface& s) : Pixels(s.get()) {}
-    int Width() const { return surface_->w; }
-    int Height() const { return surface_->h; }
-    std::uint32_t At(int x, int y) const {
-        const auto* row = static_cast<const std::uint8_t*>(surface_->pixels) + y * surface_->pitch;
-        return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFFu;
-    }
-
-  private:
-    Surface surface_;
-};
-
-int ChannelDistance(std::uint32_t a, std::uint32_t b) {
-    int worst = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
-                                         static_cast<int>((b >> shift) & 0xFF)));
-    }
-    return worst;
-}
+using namespace picturefiles;
 
 struct Comparison {
     int edge = 0;    // worst difference on the picture's outermost pixels

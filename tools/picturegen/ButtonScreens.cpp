@@ -21,22 +21,21 @@ void Cut(PictureSet& set, const Screen& screen, std::initializer_list<std::strin
     }
 }
 
+// An arrow above the caption, pointing right (direction 1) or left (-1).
 Emblem Arrowed(std::string_view word, int direction) {
-    return
-        [word, direction](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
-            const float d = static_cast<float>(direction);
-            const float tip = cx + d * r * 0.42f;
-            const float back = cx - d * r * 0.3f;
-            const float top = cy - r * 0.62f;
-            const float bottom = cy - r * 0.06f;
-            canvas.FillShape({static_cast<int>(cx - r), static_cast<int>(cy - r),
-                              static_cast<int>(2 * r) + 2, static_cast<int>(2 * r) + 2},
-                             Polygon({{back, top}, {tip, (top + bottom) / 2}, {back, bottom}}),
-                             Solid(ink));
-            DrawCentred(canvas, fonts, word, cx, cy + r * 0.42f,
-                        ButtonCaption(fonts, word, static_cast<int>(r * 1.6f),
-                                      static_cast<int>(r * 0.4f), 12, ink));
-        };
+    const auto arrow = [direction](Canvas& canvas, FontBook&, float cx, float cy, float r,
+                                   Color ink) {
+        const float d = static_cast<float>(direction);
+        const float tip = cx + d * r * 0.42f;
+        const float back = cx - d * r * 0.3f;
+        const float top = cy - r * 0.62f;
+        const float bottom = cy - r * 0.06f;
+        canvas.FillShape({static_cast<int>(cx - r), static_cast<int>(cy - r),
+                          static_cast<int>(2 * r) + 2, static_cast<int>(2 * r) + 2},
+                         Polygon({{back, top}, {tip, (top + bottom) / 2}, {back, bottom}}),
+                         Solid(ink));
+    };
+    return {word, {0.42f, 1.6f, 0.4f}, {}, arrow};
 }
 
 // A large gold ring with a question mark: the menu's emblem of the contest.
@@ -60,10 +59,11 @@ void DrawMenu(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawCentred(canvas, fonts, "O GRANDE JOGO DE PERGUNTAS", 320, 140, Caption(13, Hex(0xD8D2FF)));
     DrawQuestionMedallion(canvas, fonts, 455, 250, 62);
     canvas.Glow(PlaceOf("bot_intro-0").Cx(), PlaceOf("bot_intro-0").Cy(), 70, Hex(0x4A40C0), 0.35f);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-0"), WordWithKey("JOGAR", "ENTER"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-1"), Word("REGRAS"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-2"), Word("SAIR"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_intro-3"), Word("PLACAR"), v.light);
+    const RoundButton buttons[] = {{PlaceOf("bot_intro-0"), WordWithKey("JOGAR", "ENTER")},
+                                   {PlaceOf("bot_intro-1"), Word("REGRAS")},
+                                   {PlaceOf("bot_intro-2"), Word("SAIR")},
+                                   {PlaceOf("bot_intro-3"), Word("PLACAR")}};
+    DrawRoundButtons(canvas, fonts, buttons, v.light);
     DrawCornerBalls(canvas, Corners("circ_intro_"), v.light);
 }
 
@@ -75,9 +75,10 @@ void DrawName(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawCentred(canvas, fonts, "letras de A a Z e espaço, até 10", 320, 236,
                 Caption(10, Hex(0xC8C2F0)));
     DrawPanel(canvas, {138, 260, 364, 58}, 12);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_nome_f1"), WordWithKey("OK", "ENTER"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_nome_f2"), WordWithKey("SAIR", "F2"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_nome_f3"), WordWithKey("MENU", "F3"), v.light);
+    const RoundButton buttons[] = {{PlaceOf("bot_nome_f1"), WordWithKey("OK", "ENTER")},
+                                   {PlaceOf("bot_nome_f2"), WordWithKey("SAIR", "F2")},
+                                   {PlaceOf("bot_nome_f3"), WordWithKey("MENU", "F3")}};
+    DrawRoundButtons(canvas, fonts, buttons, v.light);
     DrawCornerBalls(canvas, Corners("circ_nome_"), v.light);
 }
 
@@ -103,14 +104,15 @@ void DrawScoreRow(Canvas& canvas, FontBook& fonts, int row) {
 void DrawScores(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawGround(canvas);
     DrawLogo(canvas, fonts, 320, 40, 24);
-    DrawCentred(canvas, fonts, "RECORDES", 320, 96, GoldTitle(30, 96));
+    DrawCentred(canvas, fonts, "PLACAR", 320, 96, GoldTitle(30, 96));
     DrawCentred(canvas, fonts, "JOGADOR", 196, 143, Caption(10, Hex(0xC8C2F0)));
     DrawCentred(canvas, fonts, "PRÊMIO", 452, 143, Caption(10, Hex(0xC8C2F0)));
     for (int row = 0; row < 5; ++row) {
         DrawScoreRow(canvas, fonts, row);
     }
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_menu"), Word("MENU"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_placar_limpar"), Word("LIMPAR"), v.light);
+    const RoundButton buttons[] = {{PlaceOf("bot_placar_menu"), Word("MENU")},
+                                   {PlaceOf("bot_placar_limpar"), Word("LIMPAR")}};
+    DrawRoundButtons(canvas, fonts, buttons, v.light);
     // The board loads its corner highlights but never lights them; only they show the balls.
     if (v.light == Light::Lit) {
         DrawCornerBalls(canvas, Corners("circ_placar_"), v.light);
@@ -121,11 +123,11 @@ void DrawExit(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawGround(canvas);
     DrawLogo(canvas, fonts, 320, 62, 44);
     DrawCentred(canvas, fonts, "DESEJA MESMO SAIR?", 320, 160, GoldTitle(30, 160));
-    DrawCentred(canvas, fonts, "O placar de recordes fica guardado.", 320, 205,
-                Caption(12, Hex(0xD8D2FF)));
+    DrawCentred(canvas, fonts, "O placar fica guardado.", 320, 205, Caption(12, Hex(0xD8D2FF)));
     DrawPanel(canvas, {154, 277, 334, 183}, 10);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_0"), Word("SIM"), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_sair_1"), Word("NÃO"), v.light);
+    const RoundButton buttons[] = {{PlaceOf("bot_sair_0"), Word("SIM")},
+                                   {PlaceOf("bot_sair_1"), Word("NÃO")}};
+    DrawRoundButtons(canvas, fonts, buttons, v.light);
 }
 
 void DrawRules(Canvas& canvas, FontBook& fonts, const Variant& v) {
@@ -133,9 +135,10 @@ void DrawRules(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawLogo(canvas, fonts, 320, 52, 40);
     DrawCentred(canvas, fonts, "REGRAS DO JOGO", 320, 122, GoldTitle(28, 122));
     DrawPanel(canvas, {29, 165, 581, 213}, 8);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_0"), Arrowed("SEGUIR", 1), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_1"), Arrowed("VOLTAR", -1), v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_regra_2"), Word("JOGAR"), v.light);
+    const RoundButton buttons[] = {{PlaceOf("bot_regra_0"), Arrowed("SEGUIR", 1)},
+                                   {PlaceOf("bot_regra_1"), Arrowed("VOLTAR", -1)},
+                                   {PlaceOf("bot_regra_2"), Word("JOGAR")}};
+    DrawRoundButtons(canvas, fonts, buttons, v.light);
     DrawCornerBalls(canvas, Corners("circ_regras_"), v.light);
 }
 

@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace picturegen {
 namespace {
@@ -77,7 +79,7 @@ void DrawQuestionBox(Canvas& canvas) {
                      VerticalGradient(40, Hex(0xFFFBEA), 141, Hex(0xF3E4BC)));
 }
 
-Emblem CardsSymbol() {
+Symbol CardsSymbol() {
     return [](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
         const Rect bounds = Around(cx, cy, r);
         const float w = r * 0.52f;
@@ -97,7 +99,7 @@ Emblem CardsSymbol() {
     };
 }
 
-Emblem GuestsSymbol() {
+Symbol GuestsSymbol() {
     return [](Canvas& canvas, FontBook&, float cx, float cy, float r, Color ink) {
         const Rect bounds = Around(cx, cy, r);
         for (int i = -1; i <= 1; ++i) {
@@ -113,7 +115,7 @@ Emblem GuestsSymbol() {
     };
 }
 
-Emblem BoardsSymbol() {
+Symbol BoardsSymbol() {
     return [](Canvas& canvas, FontBook&, float cx, float cy, float r, Color ink) {
         const Rect bounds = Around(cx, cy, r);
         const float heights[] = {0.35f, 0.9f, 0.55f, 0.25f};
@@ -129,8 +131,9 @@ Emblem BoardsSymbol() {
     };
 }
 
-Emblem SkipSymbol() {
-    return [](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
+// Two arrow heads over the word of a skip.
+Emblem Skip() {
+    const auto arrows = [](Canvas& canvas, FontBook&, float cx, float cy, float r, Color ink) {
         const Rect bounds = Around(cx, cy, r);
         for (int i = 0; i < 2; ++i) {
             const float x = cx - r * 0.28f + static_cast<float>(i) * r * 0.36f;
@@ -139,20 +142,36 @@ Emblem SkipSymbol() {
                              Polygon({{x, y - r * 0.24f}, {x + r * 0.3f, y}, {x, y + r * 0.24f}}),
                              Solid(ink));
         }
-        DrawCentred(canvas, fonts, "PULO", cx, cy + r * 0.32f,
-                    ButtonCaption(fonts, "PULO", static_cast<int>(r * 1.3f),
-                                  static_cast<int>(r * 0.45f), 11, ink));
     };
+    return {"PULO", {0.32f, 1.3f, 0.45f}, {}, arrows};
 }
 
-void DrawHelps(Canvas& canvas, FontBook& fonts, Light light) {
+// The screen's round buttons: the six helps, then yes, no and stop.
+constexpr std::size_t kHelps = 6;
+
+std::vector<RoundButton> GameButtons() {
+    const Emblem helps[kHelps] = {{{}, {}, {}, CardsSymbol()},
+                                  {{}, {}, {}, GuestsSymbol()},
+                                  {{}, {}, {}, BoardsSymbol()},
+                                  Skip(),
+                                  Skip(),
+                                  Skip()};
+    std::vector<RoundButton> buttons;
+    for (std::size_t i = 0; i < kHelps; ++i) {
+        buttons.push_back({PlaceOf("overAjuda_" + std::to_string(i)), helps[i]});
+    }
+    buttons.push_back({PlaceOf("bot_jogo_sim"), Word("SIM")});
+    buttons.push_back({PlaceOf("bot_jogo_nao"), Word("NÃO")});
+    buttons.push_back({PlaceOf("bot_jogo_parar"), Word("PARAR")});
+    return buttons;
+}
+
+void DrawHelps(Canvas& canvas, FontBook& fonts, std::span<const RoundButton> helps,
+               const TextStyle& caption, Light light) {
     DrawPanel(canvas, {382, 168, 230, 188}, 12);
     DrawCentred(canvas, fonts, "AJUDAS", 497, 192, GoldTitle(15, 192));
-    const Emblem symbols[] = {CardsSymbol(), GuestsSymbol(), BoardsSymbol(),
-                              SkipSymbol(),  SkipSymbol(),   SkipSymbol()};
-    for (int i = 0; i < 6; ++i) {
-        DrawRoundButton(canvas, fonts, PlaceOf("overAjuda_" + std::to_string(i)), symbols[i],
-                        light);
+    for (const RoundButton& help : helps) {
+        DrawRoundButton(canvas, fonts, help, caption, light);
     }
 }
 
@@ -195,7 +214,8 @@ void DrawCountdown(Canvas& canvas, FontBook& fonts, int step) {
     DrawCentred(canvas, fonts, "SEG", cx, cy + 20, Plain(8, Hex(0xD8FFD8)));
 }
 
-constexpr Color kColumnColors[] = {Hex(0xE8403A), Hex(0xF2B92C), Hex(0x3AD060)};
+// Each column's heading stands out from the night sky by 4.5 to 1 or more.
+constexpr Color kColumnColors[] = {Hex(0xFF6050), Hex(0xF2B92C), Hex(0x3AD060)};
 
 void DrawValues(Canvas& canvas, FontBook& fonts, int step) {
     const Rect area = PlaceOf("valores 01");
@@ -235,10 +255,12 @@ void DrawGame(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawCentred(canvas, fonts, "O GRANDE JOGO DE PERGUNTAS", 112, 112, Plain(8, Hex(0xC8C2F0)));
     DrawQuestionBox(canvas);
     DrawAnswers(canvas, fonts, ButtonLight(v.light));
-    DrawHelps(canvas, fonts, v.light);
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_jogo_sim"), Word("SIM"), ButtonLight(v.light));
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_jogo_nao"), Word("NÃO"), ButtonLight(v.light));
-    DrawRoundButton(canvas, fonts, PlaceOf("bot_jogo_parar"), Word("PARAR"), ButtonLight(v.light));
+    const std::vector<RoundButton> buttons = GameButtons();
+    const TextStyle caption = ScreenCaption(fonts, buttons);
+    DrawHelps(canvas, fonts, std::span(buttons).first(kHelps), caption, v.light);
+    for (const RoundButton& button : std::span(buttons).subspan(kHelps)) {
+        DrawRoundButton(canvas, fonts, button, caption, ButtonLight(v.light));
+    }
     DrawCountdown(canvas, fonts, v.tick);
     DrawValues(canvas, fonts, v.step);
     DrawCornerBalls(canvas,

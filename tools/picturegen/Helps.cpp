@@ -49,12 +49,13 @@ void DrawCard(Canvas& canvas, FontBook& fonts, Rect card, CardSide side, int num
         const Color suitColor = suit == 1 || suit == 2 ? Hex(0xC81828) : kInk;
         DrawCentred(canvas, fonts, kSuits[suit], x0 + 10, y0 + 11, Plain(10, suitColor));
         DrawCentred(canvas, fonts, kSuits[suit], x1 - 10, y1 - 11, Plain(10, suitColor));
-        DrawCentred(canvas, fonts, "ELIMINA", cx, y0 + 25, Plain(7, Hex(0x5A4A80)));
-        TextStyle big = Plain(30, number == 0 ? Hex(0x6A6480) : Hex(0xC81828));
+        // The digit keeps clear rows above and below it, apart from the words.
+        DrawCentred(canvas, fonts, "ELIMINA", cx, y0 + 23, Plain(7, Hex(0x5A4A80)));
+        TextStyle big = Plain(26, number == 0 ? Hex(0x6A6480) : Hex(0xC81828));
         big.shadow = Hex(0xD8C898);
         big.shadowOffset = 1;
-        DrawCentred(canvas, fonts, std::to_string(number), cx, cy + 2, big);
-        DrawCentred(canvas, fonts, number == 1 ? "ERRADA" : "ERRADAS", cx, y1 - 25,
+        DrawCentred(canvas, fonts, std::to_string(number), cx, cy, big);
+        DrawCentred(canvas, fonts, number == 1 ? "ERRADA" : "ERRADAS", cx, y1 - 23,
                     Plain(7, Hex(0x5A4A80)));
         return;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace picturegen {
 namespace {
@@ -52,6 +53,46 @@ void DrawUsedMark(Canvas& canvas, float cx, float cy, float r) {
     canvas.FillShape(bounds, Segment(cx + d, cy - d, cx - d, cy + d, 3.5f), Solid(kBlack), 0.6f, 2);
     canvas.FillShape(bounds, Segment(cx - d, cy - d, cx + d, cy + d, 2.8f), red);
     canvas.FillShape(bounds, Segment(cx + d, cy - d, cx - d, cy + d, 2.8f), red);
+}
+
+// A round button's half side, the radius of its rim and that of its face inside the rim.
+struct Radii {
+    float room;
+    float rim;
+    float face;
+};
+
+Radii RadiiOf(Rect rect) {
+    const float room = static_cast<float>(std::min(rect.w, rect.h)) / 2;
+    const float rim = room - std::clamp(room * 0.14f, 1.5f, 5.0f);
+    return {room, rim, rim - std::max(1.5f, rim * 0.1f)};
+}
+
+constexpr int kCaptionLargest = 14;
+
+// A key named under a caption: small, yet with capitals of 8 pixels or more.
+constexpr int kKeyPoints = 8;
+constexpr float kKeyDy = 0.45f;
+
+void DrawEmblem(Canvas& canvas, FontBook& fonts, const Emblem& emblem, const TextStyle& caption,
+                float cx, float cy, float r, Color ink) {
+    if (emblem.symbol) {
+        emblem.symbol(canvas, fonts, cx, cy, r, ink);
+    }
+    if (!emblem.word.empty()) {
+        TextStyle style = caption;
+        style.paint = Solid(ink);
+        // Light letters stand out from the dark face with a shadow; dark ones need none.
+        if (ink.r + ink.g + ink.b > 1.5f) {
+            style.shadow = kBlack;
+        }
+        style.shadowOffset = 1;
+        DrawCentred(canvas, fonts, emblem.word, cx, cy + emblem.room.dy * r, style);
+    }
+    if (!emblem.key.empty()) {
+        DrawCentred(canvas, fonts, emblem.key, cx, cy + kKeyDy * r,
+                    Plain(kKeyPoints, Mix(ink, kWhite, 0.15f)));
+    }
 }
 
 } // namespace
@@ -129,46 +170,44 @@ void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness) {
                      VerticalGradient(y0, Hex(0x1A1660), y1, Hex(0x0E0A36)), 0.94f);
 }
 
-TextStyle ButtonCaption(FontBook& fonts, std::string_view word, int maxWidth, int maxHeight,
-                        int largest, Color ink) {
-    TextStyle style;
-    FitBold(fonts, word, maxWidth, maxHeight, largest, style);
-    if (style.points < kCaptionMinimum) {
-        throw std::runtime_error("caption does not fit its button: " + std::string(word));
-    }
-    style.paint = Solid(ink);
-    return style;
-}
-
 Emblem Word(std::string_view word) {
-    return [word](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
-        TextStyle style = ButtonCaption(fonts, word, static_cast<int>(r * 1.75f),
-                                        static_cast<int>(r * 0.62f), 14, ink);
-        // Light letters stand out from the dark face with a shadow; dark ones need none.
-        if (ink.r + ink.g + ink.b > 1.5f) {
-            style.shadow = kBlack;
-        }
-        style.shadowOffset = 1;
-        DrawCentred(canvas, fonts, word, cx, cy, style);
-    };
+    return {word, {0, 1.75f, 0.62f}, {}, {}};
 }
 
 Emblem WordWithKey(std::string_view word, std::string_view key) {
-    return [word, key](Canvas& canvas, FontBook& fonts, float cx, float cy, float r, Color ink) {
-        Word(word)(canvas, fonts, cx, cy - r * 0.12f, r, ink);
-        TextStyle small;
-        small.points = 7;
-        small.paint = Solid(Mix(ink, kWhite, 0.15f));
-        DrawCentred(canvas, fonts, key, cx, cy + r * 0.5f, small);
-    };
+    return {word, {-0.2f, 1.65f, 0.45f}, key, {}};
 }
 
-void DrawRoundButton(Canvas& canvas, FontBook& fonts, Rect rect, const Emblem& emblem,
-                     Light light) {
-    const float cx = rect.Cx();
-    const float cy = rect.Cy();
-    const float room = static_cast<float>(std::min(rect.w, rect.h)) / 2;
-    const float r = room - std::clamp(room * 0.14f, 1.5f, 5.0f);
+TextStyle ScreenCaption(FontBook& fonts, std::span<const RoundButton> buttons) {
+    std::vector<FitBox> boxes;
+    for (const RoundButton& button : buttons) {
+        if (!button.emblem.word.empty()) {
+            const float r = RadiiOf(button.rect).face;
+            const CaptionRoom room = button.emblem.room;
+            boxes.push_back({button.emblem.word, static_cast<int>(r * room.width),
+                             static_cast<int>(r * room.height)});
+        }
+    }
+    TextStyle style;
+    FitBold(fonts, boxes, kCaptionLargest, style);
+    if (style.points < kCaptionMinimum) {
+        const auto points = [&](const FitBox& b) {
+            return FitPoints(fonts, style.face, b.text, b.maxWidth, b.maxHeight, kCaptionLargest);
+        };
+        const auto tightest =
+            std::min_element(boxes.begin(), boxes.end(), [&](const FitBox& a, const FitBox& b) {
+                return points(a) < points(b);
+            });
+        throw std::runtime_error("caption does not fit its button: " + std::string(tightest->text));
+    }
+    return style;
+}
+
+void DrawRoundButton(Canvas& canvas, FontBook& fonts, const RoundButton& button,
+                     const TextStyle& caption, Light light) {
+    const float cx = button.rect.Cx();
+    const float cy = button.rect.Cy();
+    const auto [room, r, face] = RadiiOf(button.rect);
     const ButtonColors c = ColorsFor(light);
     if (light == Light::Lit) {
         canvas.Glow(cx, cy, room, kYellow, 0.8f);
@@ -176,7 +215,6 @@ void DrawRoundButton(Canvas& canvas, FontBook& fonts, Rect rect, const Emblem& e
         DrawDisc(canvas, cx, cy + 1.5f, r, Solid(kBlack), 0.5f, 2.0f);
     }
     DrawDisc(canvas, cx, cy, r, VerticalGradient(cy - r, c.ringTop, cy + r, c.ringBottom));
-    const float face = r - std::max(1.5f, r * 0.1f);
     DrawDisc(canvas, cx, cy, face,
              RadialGradient(cx, cy - face * 0.45f, face * 1.5f, c.faceInner, c.faceOuter));
     if (light != Light::Used) {
@@ -185,9 +223,17 @@ void DrawRoundButton(Canvas& canvas, FontBook& fonts, Rect rect, const Emblem& e
                              cy - face * 0.3f, face * 0.3f),
                          Solid(kWhite), light == Light::Lit ? 0.35f : 0.14f, 3);
     }
-    emblem(canvas, fonts, cx, cy, face, c.ink);
+    DrawEmblem(canvas, fonts, button.emblem, caption, cx, cy, face, c.ink);
     if (light == Light::Used) {
         DrawUsedMark(canvas, cx, cy, face);
+    }
+}
+
+void DrawRoundButtons(Canvas& canvas, FontBook& fonts, std::span<const RoundButton> buttons,
+                      Light light) {
+    const TextStyle caption = ScreenCaption(fonts, buttons);
+    for (const RoundButton& button : buttons) {
+        DrawRoundButton(canvas, fonts, button, caption, light);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 namespace picturegen {
@@ -65,18 +66,47 @@ void DrawPanel(Canvas& canvas, Rect area, float radius, float thickness = 3.0f);
 
 // Every button caption is at least this size, in the regular or the narrow bold face.
 inline constexpr int kCaptionMinimum = 10;
-// The largest bold caption up to `largest` points whose ink fits maxWidth x maxHeight. Throws
-// when the word does not fit even at the minimum size: such a word needs a shorter one.
-TextStyle ButtonCaption(FontBook& fonts, std::string_view word, int maxWidth, int maxHeight,
-                        int largest, Color ink);
 
-// What a round button carries at its centre, given its inner radius and ink colour.
-using Emblem = std::function<void(Canvas&, FontBook&, float cx, float cy, float r, Color ink)>;
+// Drawn on a round button's face of radius r around its centre, in the button's ink colour.
+using Symbol = std::function<void(Canvas&, FontBook&, float cx, float cy, float r, Color ink)>;
+
+// Where a caption sits on a round button's face, in shares of the face's radius: its centre
+// below the button's centre, and the box its ink may fill.
+struct CaptionRoom {
+    float dy = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// What a round button carries: a caption, a key named under it, and a symbol; each may be
+// left out.
+struct Emblem {
+    std::string_view word;
+    CaptionRoom room;
+    std::string_view key;
+    Symbol symbol;
+};
+// A caption across the middle of the face; a caption above the key that works the button.
 Emblem Word(std::string_view word);
 Emblem WordWithKey(std::string_view word, std::string_view key);
 
-// A round button centred in `rect`, drawn so that its lit halo fades out inside `rect`.
-void DrawRoundButton(Canvas& canvas, FontBook& fonts, Rect rect, const Emblem& emblem, Light light);
+struct RoundButton {
+    Rect rect;
+    Emblem emblem;
+};
+
+// The one caption size of a screen: the largest bold face and size at which every caption of
+// its buttons fits its room. Throws when one does not fit even at the minimum size: such a
+// word needs a shorter one.
+TextStyle ScreenCaption(FontBook& fonts, std::span<const RoundButton> buttons);
+
+// A round button centred in its rect, drawn so that its lit halo fades out inside the rect,
+// with its caption in the screen's caption size.
+void DrawRoundButton(Canvas& canvas, FontBook& fonts, const RoundButton& button,
+                     const TextStyle& caption, Light light);
+// The buttons of a screen in one light.
+void DrawRoundButtons(Canvas& canvas, FontBook& fonts, std::span<const RoundButton> buttons,
+                      Light light);
 
 // The three corner buttons: 0 minimise, 1 window or full screen, 2 close.
 using CornerRects = std::array<Rect, 3>;

@@ -39,7 +39,7 @@ const std::vector<Page>& RulesPages() {
           {"ERROU:",
            "você leva a metade do prêmio da última pergunta acertada. Quem erra a primeira "
            "pergunta ou a pergunta do milhão não leva nada."},
-          {"RECORDES:", "os cinco melhores resultados ficam guardados no placar."}}},
+          {"PLACAR:", "os cinco melhores resultados ficam guardados."}}},
         {"AS AJUDAS",
          {{"CARTAS:", "escolha uma das quatro cartas. O número dela, de 0 a 3, é quantas respostas "
                       "erradas saem da tela."},

@@ -24,16 +24,6 @@ std::vector<std::uint8_t> BmpBytes(SDL_Surface* surface) {
     return buffer;
 }
 
-const pictures::Picture& Listed(std::string_view name) {
-    static const std::vector<pictures::Picture> all = pictures::AllPictures();
-    const auto it =
-        std::find_if(all.begin(), all.end(), [&](const auto& p) { return p.name == name; });
-    if (it == all.end()) {
-        throw std::logic_error("not in the manifest: " + std::string(name));
-    }
-    return *it;
-}
-
 const pictures::EmbeddedSpec& ListedEmbedded(std::string_view name) {
     for (const auto& entry : pictures::kEmbeddedPictures) {
         if (entry.name == name) {
@@ -79,7 +69,7 @@ void PictureSet::AddBackground(const Screen& screen) {
 }
 
 void PictureSet::Cut(const Screen& screen, std::string_view name, const Variant& variant) {
-    const pictures::Picture& picture = Listed(name);
+    const pictures::Picture& picture = pictures::Listed(name);
     Add(picture.name, picture.folder,
         RenderSpot(screen, fonts_, picture.spot, picture.width, picture.height, variant, name));
 }
@@ -176,7 +166,7 @@ Rect PlaceOf(std::string_view name) {
             return {entry.spot.x, entry.spot.y, entry.width, entry.height};
         }
     }
-    const pictures::Picture& p = Listed(name);
+    const pictures::Picture& p = pictures::Listed(name);
     return {p.spot.x, p.spot.y, p.width, p.height};
 }
 

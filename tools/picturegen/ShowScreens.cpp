@@ -56,7 +56,7 @@ void DrawIntro(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawLogo(canvas, fonts, 320, 288, 62);
     DrawCentred(canvas, fonts, "O GRANDE JOGO DE PERGUNTAS", 320, 345, Caption(16, Hex(0xE0DAFF)));
     DrawCentred(canvas, fonts, "tecle ENTER ou clique para começar", 320, 448,
-                Caption(10, Hex(0xA8A0D8)));
+                Caption(12, Hex(0xD0CAF8)));
 }
 
 void DrawParchment(Canvas& canvas, FontBook& fonts, std::string_view words) {
@@ -82,8 +82,9 @@ void DrawPrize(Canvas& canvas, FontBook& fonts, const Variant& v) {
     DrawLogo(canvas, fonts, 320, 58, 40);
     DrawCentred(canvas, fonts, "FIM DE JOGO", 320, 128, GoldTitle(22, 128));
     DrawPanel(canvas, {136, 172, 368, 264}, 12);
-    DrawCentred(canvas, fonts, "seu resultado vai para os recordes", 320, 458,
-                Caption(10, Hex(0xB8B0E8)));
+    // Whatever the amount, the score board comes next; whether the result enters it depends
+    // on the board, so the screen promises nothing about that.
+    DrawCentred(canvas, fonts, "em seguida, o placar", 320, 458, Caption(12, Hex(0xD0CAF8)));
     if (v.amount.empty()) {
         return;
     }

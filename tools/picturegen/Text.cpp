@@ -132,15 +132,31 @@ int FitPoints(FontBook& fonts, Face face, std::string_view text, int maxWidth, i
     return 4;
 }
 
-void FitBold(FontBook& fonts, std::string_view text, int maxWidth, int maxHeight, int largest,
-             TextStyle& style) {
+namespace {
+
+int FitAll(FontBook& fonts, Face face, std::span<const FitBox> texts, int largest) {
+    int points = largest;
+    for (const FitBox& box : texts) {
+        points = FitPoints(fonts, face, box.text, box.maxWidth, box.maxHeight, points);
+    }
+    return points;
+}
+
+} // namespace
+
+void FitBold(FontBook& fonts, std::span<const FitBox> texts, int largest, TextStyle& style) {
     style.face = Face::SansBold;
-    style.points = FitPoints(fonts, style.face, text, maxWidth, maxHeight, largest);
+    style.points = FitAll(fonts, style.face, texts, largest);
     if (style.points < 11) {
         style.face = Face::NarrowBold;
-        style.points =
-            FitPoints(fonts, style.face, text, maxWidth, maxHeight, std::min(largest, 12));
+        style.points = FitAll(fonts, style.face, texts, std::min(largest, 12));
     }
+}
+
+void FitBold(FontBook& fonts, std::string_view text, int maxWidth, int maxHeight, int largest,
+             TextStyle& style) {
+    const FitBox box{text, maxWidth, maxHeight};
+    FitBold(fonts, std::span(&box, 1), largest, style);
 }
 
 int TextWidth(FontBook& fonts, Face face, int points, std::string_view text) {

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -61,8 +62,16 @@ void DrawLine(Canvas& canvas, FontBook& fonts, std::string_view text, int x, int
 // The largest size up to `largest` whose ink fits into maxWidth x maxHeight.
 int FitPoints(FontBook& fonts, Face face, std::string_view text, int maxWidth, int maxHeight,
               int largest);
-// Sets a bold face and the largest size up to `largest` that fits; text that would drop below
-// 11 points in the regular bold face takes the narrow one instead.
+// A text and the box its ink must fit into.
+struct FitBox {
+    std::string_view text;
+    int maxWidth = 0;
+    int maxHeight = 0;
+};
+// Sets a bold face and the largest size up to `largest` at which every text fits its box, one
+// face and size for all; texts that would drop below 11 points in the regular bold face take
+// the narrow one instead.
+void FitBold(FontBook& fonts, std::span<const FitBox> texts, int largest, TextStyle& style);
 void FitBold(FontBook& fonts, std::string_view text, int maxWidth, int maxHeight, int largest,
              TextStyle& style);
 // Breaks text at blanks into lines no wider than `width`, the first no wider than `firstWidth`.

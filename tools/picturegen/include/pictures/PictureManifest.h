@@ -3,6 +3,7 @@
 // The generator checks its output against this list, and so does the content test.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -188,6 +189,17 @@ inline std::vector<Picture> AllPictures() {
             {std::string(amount), kAmount.folder, kAmount.width, kAmount.height, kAmount.spot});
     }
     return all;
+}
+
+// The picture of the list with this name; throws when there is none.
+inline const Picture& Listed(std::string_view name) {
+    static const std::vector<Picture> all = AllPictures();
+    for (const Picture& p : all) {
+        if (p.name == name) {
+            return p;
+        }
+    }
+    throw std::logic_error("not in the manifest: " + std::string(name));
 }
 
 // Pictures compiled into the program as part of a screen's own definition.
