@@ -9,6 +9,7 @@
 #include <csignal>
 #include <regex>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using testing_support::ForEachSpecialFile;
@@ -234,14 +235,24 @@ TEST_F(HostileSettings, ASaveKilledAtAnyMomentLeavesAWholeFile) {
     std::mt19937 random(1505);
     int interrupted = 0;
     for (int round = 0; round < 200; ++round) {
+        // The kill's moment counts from the child's first save, however slow its start.
+        int saving[2];
+        ASSERT_EQ(pipe(saving), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int i = 0;; ++i) {
                 NomeJogador = i % 2 == 0 ? "ANA MARIA" : "OUTRO NOME";
                 SalvaConfig();
+                if (i == 0) {
+                    (void)!write(saving[1], "s", 1);
+                }
             }
         }
+        close(saving[1]);
+        char started = 0;
+        ASSERT_EQ(read(saving[0], &started, 1), 1);
+        close(saving[0]);
         usleep(static_cast<useconds_t>(random() % 4000));
         kill(child, SIGKILL);
         int status = 0;
