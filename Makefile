@@ -44,7 +44,8 @@ test-sanitize: deps
 bench: release
 	bench/run.sh $(BUILD)/release/bench/quorvane_bench
 	bench/run.sh $(BUILD)/release/bench/quorvane_whole_game
-	bench/startup.sh $(BUILD)/release/game $(BUILD)/release/bench/quorvane_minimal_sdl
+	bench/startup.sh $(BUILD)/release/game $(BUILD)/release/bench/quorvane_minimal_sdl \
+		$(BUILD)/release/bench/quorvane_first_frame
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

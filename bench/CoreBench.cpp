@@ -1,5 +1,5 @@
-// The distinct draw with its event handling, and what a wait costs the processor on the real
-// window system.
+// The distinct draw with its event handling, and what a wait costs the processor in the program
+// as a player runs it.
 #include "BenchSupport.h"
 
 #include "core/Espera.h"
@@ -8,13 +8,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <memory>
 
 namespace {
 
-void Embaralha2000(benchmark::State& state, std::unique_ptr<ui::Backend> backend) {
-    ui::Application app(std::move(backend));
+void Embaralha2000(benchmark::State& state, ui::Application& app) {
     const auto janela = bench::JanelaAberta(app);
     for (auto _ : state) {
         (void)Embaralha(2000, 1, 2000);
@@ -22,32 +20,34 @@ void Embaralha2000(benchmark::State& state, std::unique_ptr<ui::Backend> backend
 }
 
 void BM_EmbaralhaHeadless(benchmark::State& state) {
-    Embaralha2000(state, std::make_unique<ui::HeadlessBackend>());
+    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    Embaralha2000(state, app);
 }
 BENCHMARK(BM_EmbaralhaHeadless)->Unit(benchmark::kMillisecond);
 
 void BM_EmbaralhaSdlDummy(benchmark::State& state) {
-    Embaralha2000(state, bench::DummySdl());
+    ui::Application app(bench::DummySdl());
+    Embaralha2000(state, app);
 }
 BENCHMARK(BM_EmbaralhaSdlDummy)->Unit(benchmark::kMillisecond);
 
-// Where asking for events reads the X socket.
+// The program as a player runs it, where asking for events reads the X socket.
 void BM_EmbaralhaX11(benchmark::State& state) {
-    Embaralha2000(state, bench::X11Sdl());
+    Embaralha2000(state, *bench::Programa());
 }
 BENCHMARK(BM_EmbaralhaX11)->Unit(benchmark::kMillisecond);
 
-// A one-second wait should leave the processor nearly idle.
+// A one-second wait should leave the processor nearly idle: the whole program's share, the
+// mixer's thread included.
 void BM_EsperaCpuX11(benchmark::State& state) {
-    ui::Application app(bench::X11Sdl());
-    const auto janela = bench::JanelaAberta(app);
+    const auto programa = bench::Programa();
+    const auto janela = bench::JanelaAberta(*programa);
     double cpu = 0, wall = 0;
     for (auto _ : state) {
-        const double cpu0 = bench::CpuSegundos();
-        const auto wall0 = std::chrono::steady_clock::now();
+        const bench::MedidaCpu medida;
         (void)Espera(1000);
-        cpu += bench::CpuSegundos() - cpu0;
-        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+        cpu += medida.Cpu();
+        wall += medida.Parede();
     }
     state.counters["cpu_pct"] = 100.0 * cpu / wall;
 }

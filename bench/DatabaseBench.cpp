@@ -72,34 +72,41 @@ BENCHMARK(BM_LevelQueryReadAll)
     ->Unit(benchmark::kMillisecond);
 
 // The whole level load of the game screen: open, query, copy into the store, shuffle rows and
-// alternatives.
-void CarregaNivel(benchmark::State& state, std::unique_ptr<ui::Backend> backend) {
-    const std::string db = DatabaseWithRows(static_cast<int>(state.range(0)));
-    if (db.empty()) {
-        state.SkipWithError("the writer failed");
-        return;
-    }
-    ui::Application app(std::move(backend));
+// alternatives; items are the level's questions.
+void CarregaNivel(benchmark::State& state, ui::Application& app) {
     const auto janela = bench::JanelaAberta(app);
-    PastaGraficos = fs::path(db).parent_path().string() + "/";
     Nivel = 2;
     // The screen's store alone, without the screen's load.
     const auto jogo = std::make_shared<frmJogoForm>();
     for (auto _ : state) {
         jogo->CarregaNivel();
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    if (jogo->TotalPerguntas == 0) {
+        state.SkipWithError("the level has no questions");
+    }
+    state.SetItemsProcessed(state.iterations() * jogo->TotalPerguntas);
 }
 
+// Databases of growing size, on the headless backend.
 void BM_CarregaNivel(benchmark::State& state) {
-    CarregaNivel(state, std::make_unique<ui::HeadlessBackend>());
+    const std::string db = DatabaseWithRows(static_cast<int>(state.range(0)));
+    if (db.empty()) {
+        state.SkipWithError("the writer failed");
+        return;
+    }
+    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    PastaGraficos = fs::path(db).parent_path().string() + "/";
+    CarregaNivel(state, app);
 }
 BENCHMARK(BM_CarregaNivel)->Arg(10)->Arg(100)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-// Where every ask for events reads the X socket.
-void BM_CarregaNivelX11(benchmark::State& state) {
-    CarregaNivel(state, bench::X11Sdl());
+// The game's own database in the program as a player runs it, where every ask for events
+// reads the X socket.
+void BM_CarregaNivelDoJogoX11(benchmark::State& state) {
+    const auto programa = bench::Programa();
+    bench::Conteudo();
+    CarregaNivel(state, *programa);
 }
-BENCHMARK(BM_CarregaNivelX11)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CarregaNivelDoJogoX11)->Unit(benchmark::kMillisecond);
 
 } // namespace

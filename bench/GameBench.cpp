@@ -1,12 +1,12 @@
-// The game and the screens on the real backend: a question laid out, drawn and on screen, a
-// click on an answer up to its sound, and the processor time of screens left idle.
+// The game and the screens as a player runs them: a question laid out, drawn and on screen, a
+// click on an answer up to its sound at the device, and the processor time of screens open.
 #include "BenchSupport.h"
+#include "Ponteiro.h"
 
 #include "core/Globais.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
 #include "platform/Application.h"
-#include "platform/sdl/SdlAudio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
 #include "screens/frmNome.h"
@@ -16,10 +16,15 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
-#include <vector>
+#include <optional>
+#include <random>
+#include <thread>
 
 namespace {
 
@@ -33,8 +38,10 @@ const std::string TEXTOS[] = {
     " até caber na linha",
 };
 
-// The game screen as a game opens it, up to the first question's running countdown.
+// The game screen as a game opens it, with the music the intro opened, up to the first
+// question's running countdown.
 frmJogoForm& JogoNaTela(ui::Application& app) {
+    AbreMusica("gamebgm", "");
     NumPergunta = 1;
     frmJogo.Show();
     while (!frmJogo->cronometro.Timer_Tempo.Enabled()) {
@@ -48,9 +55,9 @@ frmJogoForm& JogoNaTela(ui::Application& app) {
 // starting with the pass's number, so that no measurement of a previous pass serves again. With
 // `naTela` the frame is also drawn and presented.
 void PoePergunta(benchmark::State& state, std::unique_ptr<ui::Backend> backend, bool naTela) {
-    ui::Application app(std::move(backend), ui::OpenSdlAudio());
+    const auto programa = bench::Programa(std::move(backend));
     bench::Conteudo();
-    frmJogoForm& jogo = JogoNaTela(app);
+    frmJogoForm& jogo = JogoNaTela(*programa);
     int passo = 0;
     for (auto _ : state) {
         const std::string prefixo = std::to_string(passo++) + " ";
@@ -59,7 +66,7 @@ void PoePergunta(benchmark::State& state, std::unique_ptr<ui::Backend> backend, 
             jogo.exibicao.PoeAlternativa(prefixo + TEXTOS[(a + passo) % 4], a);
         }
         if (naTela) {
-            app.Flush();
+            programa->Flush();
         }
     }
     frmJogo->Unload();
@@ -75,138 +82,235 @@ void BM_PerguntaNaTelaX11(benchmark::State& state) {
 }
 BENCHMARK(BM_PerguntaNaTelaX11)->Unit(benchmark::kMillisecond);
 
-// Records when the program hands each effect to the mixer.
-class AudioCronometrado : public ui::Audio {
+// Runs the event loop as the program does until `pronto` holds or `limiteMs` has passed;
+// tells whether it held.
+bool RodaAte(ui::Application& app, const std::function<bool()>& pronto, std::uint32_t limiteMs) {
+    const std::uint32_t fim = app.Ticks() + limiteMs;
+    app.SpinUntil([&] { return pronto() || static_cast<std::int32_t>(app.Ticks() - fim) >= 0; },
+                  fim);
+    return pronto();
+}
+
+void Roda(ui::Application& app, std::uint32_t ms) {
+    RodaAte(
+        app, [] { return false; }, ms);
+}
+
+// Where a control's middle lies on the screen: the window stands where its screen puts it, as
+// no window manager moves it on the virtual display.
+std::pair<int, int> NaTela(const ui::Control& controle) {
+    float x = 0, y = 0;
+    controle.OriginInForm(x, y);
+    const ui::Form& tela = controle.OwnerForm();
+    return {tela.Left() / ui::TWIPS_PER_PIXEL + static_cast<int>(x + controle.Width() / 2),
+            tela.Top() / ui::TWIPS_PER_PIXEL + static_cast<int>(y + controle.Height() / 2)};
+}
+
+// Moves the pointer over a control and lets the program see it arrive, as a player's pointer
+// comes before the click.
+void PoeSobre(ui::Application& app, bench::Ponteiro& ponteiro, const ui::Control& controle) {
+    const auto [x, y] = NaTela(controle);
+    ponteiro.Move(x, y);
+    Roda(app, 200);
+}
+
+// When the first non-silent sample of a sound is mixed for the device: the mixer hands each
+// channel's samples to the channel's effects as it mixes them into the buffer it gives the
+// device, so the music, which plays on no channel, does not count.
+class OuvidoDoMixer {
   public:
-    explicit AudioCronometrado(std::unique_ptr<ui::Audio> real) : real_(std::move(real)) {}
-    void PlayEffect(const std::string& path, int flags) override {
-        entregas.push_back(Relogio::now());
-        real_->PlayEffect(path, flags);
+    // From now on, on every channel.
+    void Escuta() {
+        ouvido_ = 0;
+        for (int canal = 0; canal < Mix_AllocateChannels(-1); ++canal) {
+            Mix_RegisterEffect(canal, &Ouve, nullptr, this);
+        }
     }
-    bool WaitEffect(std::uint32_t maxMs) override { return real_->WaitEffect(maxMs); }
-    std::unique_ptr<ui::Voice> NewVoice(const std::string& name,
-                                        std::function<void()> ended) override {
-        return real_->NewVoice(name, std::move(ended));
+    // The mixer drops a channel's effects when its sound ends; these go from the others.
+    void Para() {
+        for (int canal = 0; canal < Mix_AllocateChannels(-1); ++canal) {
+            Mix_UnregisterEffect(canal, &Ouve);
+        }
     }
-    std::vector<Relogio::time_point> entregas;
+    std::optional<Relogio::time_point> Ouviu() const {
+        const Relogio::rep quando = ouvido_;
+        if (quando == 0) {
+            return std::nullopt;
+        }
+        return Relogio::time_point(Relogio::duration(quando));
+    }
 
   private:
-    std::unique_ptr<ui::Audio> real_;
+    static void Ouve(int, void* amostras, int bytes, void* dono) {
+        const auto* inicio = static_cast<const Uint8*>(amostras);
+        // Signed samples: silence is zero.
+        if (std::any_of(inicio, inicio + bytes, [](Uint8 b) { return b != 0; })) {
+            Relogio::rep nada = 0;
+            static_cast<OuvidoDoMixer*>(dono)->ouvido_.compare_exchange_strong(
+                nada, Relogio::now().time_since_epoch().count());
+        }
+    }
+    std::atomic<Relogio::rep> ouvido_ = 0;
 };
 
-double LatenciaMixerMs() {
-    int frequencia = 0, canais = 0;
-    Uint16 formato = 0;
-    if (Mix_QuerySpec(&frequencia, &formato, &canais) == 0 || frequencia == 0) {
-        return 0;
-    }
-    // The device buffer the mixer was opened with, in frames.
-    constexpr double QUADROS = 512;
-    return 1000.0 * QUADROS / frequencia;
+// Channels sounding now; a paused voice counts as playing for the mixer, but is silent.
+int SonsTocando() {
+    return Mix_Playing(-1) - Mix_Paused(-1);
 }
 
-// A click on an answer of the question on screen, from its dispatch to the effect reaching
-// the mixer, plus the time the mixer's buffer takes to play out; the rest of the click (its
-// wait for the effect, the confirmation) is not timed.
+// A click on an answer of the question on screen, with the music playing: from the moment the
+// X server is given the click, while the program waits for input, to the moment the first
+// non-silent sample of the click's effect is mixed into the buffer handed to the sound device.
+// After each click the player answers no, untimed.
 void BM_CliqueAteOSomX11(benchmark::State& state) {
-    // The backend first: it chooses the sound driver the mixer opens.
-    auto backend = bench::X11Sdl();
-    auto audio = std::make_unique<AudioCronometrado>(ui::OpenSdlAudio());
-    AudioCronometrado& cronometro = *audio;
-    ui::Application app(std::move(backend), std::move(audio));
+    const auto programa = bench::Programa();
+    ui::Application& app = *programa;
     bench::Conteudo();
+    bench::Ponteiro ponteiro;
+    if (!ponteiro) {
+        state.SkipWithError("no X display with the test extension");
+        return;
+    }
     frmJogoForm& jogo = JogoNaTela(app);
-    double total = 0;
+    OuvidoDoMixer ouvido;
+    // The click comes at no fixed phase of the mixer's period.
+    std::minstd_rand sorteio(25);
+    std::uniform_int_distribution<int> atrasoUs(20000, 40000);
+    double maximo = 0;
     for (auto _ : state) {
-        jogo.confirmacao.Acao = 0;
-        const std::size_t antes = cronometro.entregas.size();
-        const auto inicio = Relogio::now();
-        {
-            ui::HandlerScope scope(jogo);
-            jogo.lblResposta[1].Click();
-        }
-        if (cronometro.entregas.size() == antes) {
-            state.SkipWithError("the click played no effect");
+        const auto emRepouso = [&] {
+            return jogo.confirmacao.Acao == acao::NADA && SonsTocando() == 0;
+        };
+        if (!RodaAte(app, emRepouso, 10000)) {
+            state.SkipWithError("the question never came to rest");
             break;
         }
-        // The click's own effect: the confirmation plays another after it.
-        total +=
-            std::chrono::duration<double, std::milli>(cronometro.entregas[antes] - inicio).count();
+        // The countdown would end the game between the clicks.
+        jogo.cronometro.Tempo = 1;
+        PoeSobre(app, ponteiro, jogo.lblResposta[1]);
+        ouvido.Escuta();
+        const auto atraso = std::chrono::microseconds(atrasoUs(sorteio));
+        auto clique = std::async(std::launch::async, [&ponteiro, atraso] {
+            std::this_thread::sleep_for(atraso);
+            const auto quando = Relogio::now();
+            ponteiro.Clica();
+            return quando;
+        });
+        const bool ouviu = RodaAte(
+            app, [&] { return ouvido.Ouviu() && jogo.confirmacao.Acao == acao::RESPOSTA; }, 5000);
+        const Relogio::time_point clicou = clique.get();
+        ouvido.Para();
+        if (!ouviu) {
+            state.SkipWithError("the click chose no answer or played no sound");
+            break;
+        }
+        const double segundos = std::chrono::duration<double>(*ouvido.Ouviu() - clicou).count();
+        state.SetIterationTime(segundos);
+        maximo = std::max(maximo, segundos * 1000);
+        PoeSobre(app, ponteiro, jogo.botao[1]);
+        ponteiro.Clica();
     }
     frmJogo->Unload();
-    const double mixer = LatenciaMixerMs();
-    const auto vezes = static_cast<double>(state.iterations());
-    state.counters["ate_o_mixer_ms"] = total / vezes;
-    state.counters["buffer_ms"] = mixer;
-    state.counters["clique_ao_som_ms"] = total / vezes + mixer;
+    state.counters["max_ms"] = maximo;
 }
-BENCHMARK(BM_CliqueAteOSomX11)->Unit(benchmark::kMillisecond)->Iterations(10);
-
-// Runs the event loop for `ms` as the program does.
-void Roda(ui::Application& app, std::uint32_t ms) {
-    const std::uint32_t fim = app.Ticks() + ms;
-    while (static_cast<std::int32_t>(fim - app.Ticks()) > 0) {
-        app.DoEvents();
-        app.Idle(fim - app.Ticks());
-    }
-}
+BENCHMARK(BM_CliqueAteOSomX11)->Unit(benchmark::kMillisecond)->Iterations(12)->UseManualTime();
 
 // A screen opened and then left alone: after a second for what its opening starts (a screen's
 // start timer, the music's synthesiser loading its sound font), the processor time of every
-// thread (the mixer's included) over the wall-clock time of `segundos`.
-void Ociosa(benchmark::State& state, const std::function<void(ui::Application&)>& abre) {
+// thread (the mixer's included) over the wall-clock time of `segundos`, in which the screen
+// must stay as `aberta` says.
+void Ociosa(benchmark::State& state, const std::function<void(ui::Application&)>& abre,
+            const std::function<bool()>& aberta) {
     const auto segundos = static_cast<std::uint32_t>(state.range(0));
-    auto backend = bench::X11Sdl(); // first: it chooses the sound driver the mixer opens
-    ui::Application app(std::move(backend), ui::OpenSdlAudio());
+    const auto programa = bench::Programa();
+    ui::Application& app = *programa;
     bench::Conteudo();
     double cpu = 0, parede = 0;
     for (auto _ : state) {
         abre(app);
         Roda(app, 1000);
-        const double cpu0 = bench::CpuSegundos();
-        const auto parede0 = Relogio::now();
+        const bench::MedidaCpu medida;
         Roda(app, segundos * 1000);
-        cpu += bench::CpuSegundos() - cpu0;
-        parede += std::chrono::duration<double>(Relogio::now() - parede0).count();
+        cpu += medida.Cpu();
+        parede += medida.Parede();
+        if (!aberta()) {
+            state.SkipWithError("the screen closed before the end of the measure");
+            break;
+        }
     }
     state.counters["cpu_pct"] = 100.0 * cpu / parede;
 }
 
 // The intro with its blinking heart and narration, the menu, the name entry with its blinking
-// cursor, and a question's countdown with the music playing.
+// cursor, a question's countdown with the music playing, and the guests' help panel, asked for
+// and confirmed, open with its shrinking bar over the countdown and the music.
 void BM_IntroOciosaX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application&) { frmIntro.Show(); });
+    Ociosa(
+        state, [](ui::Application&) { frmIntro.Show(); }, [] { return frmIntro.Loaded(); });
 }
 void BM_MenuOciosoX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application&) { frmMenu.Show(); });
+    Ociosa(
+        state, [](ui::Application&) { frmMenu.Show(); }, [] { return frmMenu.Loaded(); });
 }
 void BM_NomeOciosoX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application&) { frmNome.Show(); });
+    Ociosa(
+        state, [](ui::Application&) { frmNome.Show(); }, [] { return frmNome.Loaded(); });
+}
+bool Contando() {
+    return frmJogo.Loaded() && frmJogo->cronometro.Timer_Tempo.Enabled() && Mix_PlayingMusic() != 0;
 }
 void BM_ContagemComMusicaX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application& app) {
-        AbreMusica("gamebgm", "");
-        JogoNaTela(app);
-    });
-}
-// The status screen climbing the ladder to question 6 and speaking its value, for as long as
-// it stays; and the guests' help panel, asked for and confirmed, open with its shrinking bar
-// over a running countdown (without music).
-void BM_StatusX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application&) {
-        NovoJogo = FALSO;
-        NumPergunta = 6;
-        frmStatus.Show();
-    });
+    Ociosa(
+        state, [](ui::Application& app) { JogoNaTela(app); }, Contando);
 }
 void BM_PainelAjudaX11(benchmark::State& state) {
-    Ociosa(state, [](ui::Application& app) {
-        frmJogoForm& jogo = JogoNaTela(app);
-        jogo.ajudas.Ajuda_Click(1);
-        jogo.confirmacao.AcaoBotao(0);
-    });
+    Ociosa(
+        state,
+        [](ui::Application& app) {
+            frmJogoForm& jogo = JogoNaTela(app);
+            jogo.ajudas.Ajuda_Click(1);
+            jogo.confirmacao.AcaoBotao(0);
+        },
+        [] { return Contando() && frmJogo->pic_Ajuda.Visible(); });
 }
-BENCHMARK(BM_StatusX11)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// The status screen over its life: climbing the ladder to question 6, blinking there and
+// speaking its value, from its opening to the last look at it, after a round of the event
+// loop, before it closes by itself; the round that closes it is not counted.
+void BM_StatusX11(benchmark::State& state) {
+    const auto programa = bench::Programa();
+    ui::Application& app = *programa;
+    bench::Conteudo();
+    double cpu = 0, parede = 0;
+    for (auto _ : state) {
+        NovoJogo = FALSO;
+        NumPergunta = 6;
+        const bench::MedidaCpu medida;
+        frmStatus.Show();
+        double cpuAberta = 0, paredeAberta = 0;
+        const bool fechou = RodaAte(
+            app,
+            [&] {
+                if (!frmStatus.Loaded()) {
+                    return true;
+                }
+                cpuAberta = medida.Cpu();
+                paredeAberta = medida.Parede();
+                return false;
+            },
+            15000);
+        if (!fechou) {
+            state.SkipWithError("the status screen did not close by itself");
+            break;
+        }
+        cpu += cpuAberta;
+        parede += paredeAberta;
+    }
+    state.counters["cpu_pct"] = 100.0 * cpu / parede;
+    state.counters["aberta_s"] = parede / static_cast<double>(state.iterations());
+}
+
+BENCHMARK(BM_StatusX11)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_PainelAjudaX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_IntroOciosaX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_MenuOciosoX11)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();

@@ -1,12 +1,12 @@
-// Plays one whole winning game on the real program, on the X display with sound mixed in real
-// time, as a player would (Enter through the intro and the menu, a name, sixteen right answers
-// each confirmed with yes) up to the score board, then prints the process's peak memory.
+// Plays one whole winning game on the real program with all its content (pictures, effects,
+// music, narration), on the X display with sound mixed in real time, as a player would (Enter
+// through the intro and the menu, a name, sixteen right answers each confirmed with yes) up to
+// the score board, then prints the process's peak memory.
 #include "BenchSupport.h"
 
 #include "core/Globais.h"
 #include "game/frmJogo.h"
 #include "game/frmStatus.h"
-#include "platform/sdl/SdlAudio.h"
 #include "program/Inicio.h"
 #include "screens/frmIntro.h"
 #include "screens/frmMenu.h"
@@ -16,7 +16,6 @@
 #include <chrono>
 #include <cstdio>
 #include <deque>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -140,17 +139,10 @@ long PicoKiB() {
 } // namespace
 
 int main() {
-    namespace fs = std::filesystem;
-    // A program folder of its own, so that the settings the game writes go there.
-    const fs::path pasta = fs::temp_directory_path() / "qv-whole-game";
-    fs::create_directories(pasta);
-    std::ofstream(pasta / "cd.ini") << '"' << QV_GAME_DIR << "\"\r\n";
-    // The high-detail pictures and the questions are looked for beside the program.
-    if (!fs::exists(pasta / "Graficos")) {
-        fs::create_directory_symlink(fs::path(QV_GAME_DIR) / "Graficos", pasta / "Graficos");
-    }
-    fs::remove(pasta / "config.ini");
-    PastaDoExecutavel = [pasta] { return pasta.string() + "/"; };
+    // A program folder of its own: no settings a player left in the build's folder change the
+    // game, and any the game writes stay there.
+    const std::string pasta = bench::PastaDoJogo("qv-whole-game").string() + "/";
+    PastaDoExecutavel = [pasta] { return pasta; };
 
     auto dono = std::make_unique<Jogador>(bench::X11Sdl());
     Jogador& jogador = *dono;
@@ -191,8 +183,8 @@ int main() {
                       [] { return true; }});
 
     const auto inicio = Relogio::now();
-    ui::Application app(std::move(dono), ui::OpenSdlAudio());
-    app.Run(Main);
+    const auto programa = bench::Programa(std::move(dono));
+    programa->Run(Main);
     const double segundos = std::chrono::duration<double>(Relogio::now() - inicio).count();
     if (!chegou) {
         std::printf("whole game: the score board never came (%.0f s)\n", segundos);
