@@ -7,6 +7,7 @@
 #include "platform/sdl/SdlBackend.h"
 
 #include <cstdlib>
+#include <string_view>
 #include <sys/resource.h>
 
 namespace bench {
@@ -16,11 +17,16 @@ namespace {
 SDL_LogOutputFunction saidaDoSdl = nullptr;
 void* dadosDaSaida = nullptr;
 
-// SDL's disk driver says at every opening of the device, at the highest priority, that it
-// writes to a file: the benchmarks chose it, so that is no news. SDL's other messages pass.
+// SDL's disk driver says at every opening of the device, at the highest priority, that it is
+// the disk driver and which file it writes: the benchmarks chose it, so that is no news. SDL's
+// other messages pass.
 void SemAvisosDoDisco(void* dados, int categoria, SDL_LogPriority prioridade,
                       const char* mensagem) {
-    if (categoria != SDL_LOG_CATEGORY_AUDIO) {
+    const std::string_view texto(mensagem);
+    const bool doDisco = categoria == SDL_LOG_CATEGORY_AUDIO &&
+                         (texto.find("disk i/o audio driver") != std::string_view::npos ||
+                          texto.starts_with(" Writing to file"));
+    if (!doDisco) {
         saidaDoSdl(dados, categoria, prioridade, mensagem);
     }
 }

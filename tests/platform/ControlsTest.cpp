@@ -424,7 +424,11 @@ TEST_F(Controls, MessageBoxGivesWayToAQuit) {
     };
     relogio.Enabled(true);
     backend().AnswerNext(0);
-    backend().AnswerNext(0, [&] { backend().Push({ui::InputEvent::Kind::Quit}); });
+    // Were the quit only to answer the upper box, the Enter would answer the lower one.
+    backend().AnswerNext(0, [&] {
+        backend().Push({ui::InputEvent::Kind::Quit});
+        backend().Push({ui::InputEvent::Kind::KeyDown, 0, 0, 0, 0, 13});
+    });
     EXPECT_FALSE(Step([&] {
         app().MsgBox("Por baixo");
         wentOn = true;

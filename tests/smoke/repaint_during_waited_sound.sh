@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A window uncovered while the program waits for an effect shows the stage again, not what
-# covered it: the exit screen's leave waits for "tchau", here eight seconds of silence.
+# covered it: the exit screen's leave waits for "tchau", here a minute of silence, which a
+# signal ends.
 source "$(dirname "$0")/program.sh"
 mkdir "$work/sons"
-silence 8 >"$work/sons/tchau.wav"
+silence 60 >"$work/sons/tchau.wav"
 convert -size 640x480 xc:white "$work/cover.png"
 
 start_program
@@ -21,7 +22,8 @@ within 5 xdotool search --onlyvisible --name cover.png >/dev/null || fail "the c
 within 5 not shows bgsair || fail "the cover did not cover the stage"
 kill "$cover"
 wait "$cover" 2>/dev/null || true
-within 2 shows bgsair || fail "the uncovered stage kept what covered it during the waited effect"
+within 5 shows bgsair || fail "the uncovered stage kept what covered it during the waited effect"
 kill -0 "$pid" 2>/dev/null || fail "the program ended before the effect did"
+kill "$pid"
 wait_for_end
 echo "smoke: the stage came back when uncovered during a waited effect"
